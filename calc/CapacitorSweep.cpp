@@ -1,0 +1,73 @@
+#include "calc/CapacitorSweep.h"
+
+#include "calc/TooManyRows.h"
+#include "core/CheckedFloat.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+long double Attenuation(long double mn)
+{
+    return 20.0L * std::log10(mn);
+}
+
+long double Capacitance(long double mn, long double f, long double rc)
+{
+    const long double s = std::sqrt(mn * mn - 1.0L);
+    const long double d = f * rc;
+    return 159.0L / (s * d);
+}
+
+} // namespace
+
+std::int64_t SweepQuotient(double from, double to, double step)
+{
+    return RoundToInt64(CheckedEval([&] { return (static_cast<long double>(to) - from) / step; }));
+}
+
+std::int32_t SweepProgressMax(double from, double to, double step)
+{
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(SweepQuotient(from, to, step)));
+}
+
+double SweepAttenuation(double mn)
+{
+    return StoreDouble(CheckedEval([&] { return Attenuation(mn); }));
+}
+
+double SweepCapacitance(double mn, double f, double rc)
+{
+    return StoreDouble(CheckedEval([&] { return Capacitance(mn, f, rc); }));
+}
+
+double NextMn(double mn, double step)
+{
+    return StoreDouble(static_cast<long double>(mn) + step);
+}
+
+std::vector<TSweepRow> CalcSweepRows(const TSweepInputs& in)
+{
+    const std::int64_t quotient = SweepQuotient(in.From, in.To, in.Step);
+    if (quotient > kMaxSweepRows)
+        throw ETooManyRows(kMaxSweepRows);
+
+    std::vector<TSweepRow> rows;
+    rows.reserve(static_cast<std::size_t>(std::max<std::int64_t>(quotient, 0) + 1));
+    // One flag scope for the whole sweep, checked per row: a fresh scope per value
+    // would cost more than the arithmetic itself.
+    TFloatErrorScope scope;
+    double mn = in.From;
+    while (mn >= in.From && mn <= in.To) {
+        // Accumulation can outrun the quotient, and a step below half a unit of Мн
+        // never moves it at all.
+        if (rows.size() == static_cast<std::size_t>(kMaxSweepRows))
+            throw ETooManyRows(kMaxSweepRows);
+        const TSweepRow row{mn, StoreDouble(Attenuation(mn)), StoreDouble(Capacitance(mn, in.F, in.Rc))};
+        scope.Check();
+        rows.push_back(row);
+        mn = NextMn(mn, in.Step);
+    }
+    return rows;
+}
