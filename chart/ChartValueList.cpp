@@ -1,0 +1,116 @@
+#include "chart/ChartValueList.h"
+
+#include "chart/ChartSeries.h"
+#include "core/CheckedFloat.h"
+#include "core/ListError.h"
+
+#include <cmath>
+
+TChartValueList::TChartValueList(TChartSeries& owner, AnsiString name)
+    : FOwner(owner), FName(std::move(name))
+{
+}
+
+double TChartValueList::ValueAt(int index) const
+{
+    if (index < 0 || index >= ValueCount())
+        throw EListError(index);
+    return StoreDouble(static_cast<long double>(FValues[index]) * FMultiplier);
+}
+
+int TChartValueList::AddValueOrdered(double value)
+{
+    // Scanning back from the end costs one comparison when values come in order.
+    auto index = FValues.size();
+    if (FOrder == loAscending) {
+        while (index > 0 && FValues[index - 1] > value)
+            --index;
+    } else if (FOrder == loDescending) {
+        while (index > 0 && FValues[index - 1] < value)
+            --index;
+    }
+    FValues.insert(FValues.begin() + static_cast<std::ptrdiff_t>(index), value);
+    FStatsDirty = true;
+    return static_cast<int>(index);
+}
+
+void TChartValueList::InsertValueAt(int index, double value)
+{
+    if (index < 0 || index > ValueCount())
+        throw EListError(index);
+    FValues.insert(FValues.begin() + index, value);
+    FStatsDirty = true;
+}
+
+void TChartValueList::RemoveAllValues()
+{
+    std::vector<double>().swap(FValues);
+    FStatsDirty = true;
+}
+
+void TChartValueList::UpdateStats() const
+{
+    if (!FStatsDirty)
+        return;
+    if (FValues.empty()) {
+        FLowestValue = FHighestValue = FValueSum = FAbsoluteSum = 0;
+    } else {
+        double v = ValueAt(0);
+        double lowest = v, highest = v, sum = v, absSum = std::fabs(v);
+        for (int i = 1; i < ValueCount(); ++i) {
+            v = ValueAt(i);
+            if (v < lowest)
+                lowest = v;
+            else if (v > highest)
+                highest = v;
+            sum = StoreDouble(static_cast<long double>(sum) + v);
+            absSum = StoreDouble(static_cast<long double>(absSum) + std::fabs(v));
+        }
+        FLowestValue = lowest;
+        FHighestValue = highest;
+        FValueSum = sum;
+        FAbsoluteSum = absSum;
+    }
+    FStatsDirty = false;
+}
+
+double TChartValueList::LowestValue() const
+{
+    UpdateStats();
+    return FLowestValue;
+}
+
+double TChartValueList::HighestValue() const
+{
+    UpdateStats();
+    return FHighestValue;
+}
+
+double TChartValueList::ValueSum() const
+{
+    UpdateStats();
+    return FValueSum;
+}
+
+double TChartValueList::AbsoluteSum() const
+{
+    UpdateStats();
+    return FAbsoluteSum;
+}
+
+void TChartValueList::SetMultiplier(double value)
+{
+    if (value == FMultiplier)
+        return;
+    FMultiplier = value;
+    FStatsDirty = true;
+    FOwner.Repaint();
+}
+
+void TChartValueList::SetDateTime(bool value)
+{
+    if (value == FDateTime)
+        return;
+    FDateTime = value;
+    FOwner.Repaint();
+}

@@ -1,0 +1,61 @@
+#pragma once
+// The values of one dimension of a series (X or Y), stored unscaled and read
+// multiplied by Multiplier. Statistics are of the scaled values and are computed
+// on the first read after a change.
+#include "core/AnsiString.h"
+
+#include <vector>
+
+class TChartSeries;
+
+// Where AddValueOrdered puts a new value.
+enum TChartListOrder { loNone, loAscending, loDescending };
+
+class TChartValueList {
+public:
+    TChartValueList(TChartSeries& owner, AnsiString name);
+    TChartValueList(const TChartValueList&) = delete;
+    TChartValueList& operator=(const TChartValueList&) = delete;
+
+    int ValueCount() const { return static_cast<int>(FValues.size()); }
+    // The stored value times Multiplier; EListError for an index outside the list.
+    double ValueAt(int index) const;
+
+    // Stores the value where Order requires and returns its index. Equal values keep
+    // their insertion order: a new value goes after all values equal to it.
+    int AddValueOrdered(double value);
+    // Stores the value at index 0 … ValueCount, shifting later values up.
+    void InsertValueAt(int index, double value);
+    // Empties the list and releases its storage.
+    void RemoveAllValues();
+
+    double LowestValue() const;
+    double HighestValue() const;
+    double ValueSum() const;
+    double AbsoluteSum() const;
+    bool StatsDirty() const { return FStatsDirty; }
+
+    double Multiplier() const { return FMultiplier; }
+    void SetMultiplier(double value);
+    bool DateTime() const { return FDateTime; }
+    void SetDateTime(bool value);
+    const AnsiString& Name() const { return FName; }
+    TChartListOrder Order() const { return FOrder; }
+    void SetOrder(TChartListOrder value) { FOrder = value; }
+
+private:
+    void UpdateStats() const;
+
+    TChartSeries& FOwner;
+    std::vector<double> FValues;
+    AnsiString FName;
+    double FMultiplier = 1;
+    TChartListOrder FOrder = loNone;
+    bool FDateTime = false;
+
+    mutable bool FStatsDirty = true;
+    mutable double FLowestValue = 0;
+    mutable double FHighestValue = 0;
+    mutable double FValueSum = 0;
+    mutable double FAbsoluteSum = 0;
+};
