@@ -1,0 +1,56 @@
+#include "Action.h"
+
+#include <algorithm>
+
+void TAction::SetCaption(const AnsiString& caption)
+{
+    if (caption == FCaption)
+        return;
+    FCaption = caption;
+    Changed();
+}
+
+void TAction::SetEnabled(bool enabled)
+{
+    if (enabled == FEnabled)
+        return;
+    FEnabled = enabled;
+    Changed();
+}
+
+bool TAction::Execute()
+{
+    if (!FEnabled || !OnExecute)
+        return false;
+    OnExecute(this);
+    return true;
+}
+
+void TAction::Update()
+{
+    if (OnUpdate)
+        OnUpdate(this);
+}
+
+void TAction::AddClient(TActionClient* client)
+{
+    FClients.push_back(client);
+    client->ActionChanged(*this);
+}
+
+void TAction::RemoveClient(TActionClient* client)
+{
+    FClients.erase(std::remove(FClients.begin(), FClients.end(), client), FClients.end());
+}
+
+void TAction::Changed()
+{
+    for (TActionClient* client : FClients)
+        client->ActionChanged(*this);
+}
+
+TAction* TActionList::Add(AnsiString name)
+{
+    FActions.push_back(std::make_unique<TAction>(std::move(name)));
+    return FActions.back().get();
+}

@@ -1,0 +1,122 @@
+#include "Align.h"
+
+#include <QEvent>
+#include <QVariant>
+#include <QWidget>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr const char* kAlignProperty = "kelvorinAlign";
+constexpr const char* kAligningProperty = "kelvorinAligning";
+
+class TAlignFilter : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget)
+            return false;
+        switch (event->type()) {
+        case QEvent::Resize:
+        case QEvent::LayoutRequest:
+            if (widget->property(kAligningProperty).isValid())
+                AlignControls(widget);
+            break;
+        case QEvent::ShowToParent:
+        case QEvent::HideToParent:
+            if (AlignOf(widget) != alNone && widget->parentWidget())
+                AlignControls(widget->parentWidget());
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+};
+
+TAlignFilter* Filter()
+{
+    static TAlignFilter* filter = new TAlignFilter;
+    return filter;
+}
+
+// The order in which controls of one alignment take their place: nearest to
+// their edge first, as they were placed.
+bool ComesFirst(TAlign align, const QWidget* a, const QWidget* b)
+{
+    const QRect ra = a->geometry(), rb = b->geometry();
+    switch (align) {
+    case alTop: return ra.top() < rb.top();
+    case alBottom: return ra.top() + ra.height() > rb.top() + rb.height();
+    case alLeft: return ra.left() < rb.left();
+    case alRight: return ra.left() + ra.width() > rb.left() + rb.width();
+    default: return false;
+    }
+}
+
+} // namespace
+
+void SetAlign(QWidget* control, TAlign align)
+{
+    control->setProperty(kAlignProperty, static_cast<int>(align));
+    control->installEventFilter(Filter());
+    if (control->parentWidget())
+        AlignControls(control->parentWidget());
+}
+
+TAlign AlignOf(const QWidget* control)
+{
+    const QVariant v = control->property(kAlignProperty);
+    return v.isValid() ? static_cast<TAlign>(v.toInt()) : alNone;
+}
+
+void AlignControls(QWidget* container)
+{
+    QRect room = container->contentsRect();
+    for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) {
+        std::vector<QWidget*> controls;
+        for (QObject* child : container->children()) {
+            auto* w = qobject_cast<QWidget*>(child);
+            if (w && !w->isWindow() && !w->isHidden() && AlignOf(w) == align)
+                controls.push_back(w);
+        }
+        std::stable_sort(controls.begin(), controls.end(),
+                         [align](const QWidget* a, const QWidget* b) { return ComesFirst(align, a, b); });
+        for (QWidget* w : controls) {
+            QRect r = room;
+            switch (align) {
+            case alTop:
+                r.setHeight(std::min(w->height(), room.height()));
+                room.setTop(r.bottom() + 1);
+                break;
+            case alBottom:
+                r.setTop(room.bottom() + 1 - std::min(w->height(), room.height()));
+                room.setBottom(r.top() - 1);
+                break;
+            case alLeft:
+                r.setWidth(std::min(w->width(), room.width()));
+                room.setLeft(r.right() + 1);
+                break;
+            case alRight:
+                r.setLeft(room.right() + 1 - std::min(w->width(), room.width()));
+                room.setRight(r.left() - 1);
+                break;
+            default:
+                break;
+            }
+            w->setGeometry(r);
+        }
+    }
+}
+
+void KeepAligned(QWidget* container)
+{
+    container->setProperty(kAligningProperty, true);
+    container->installEventFilter(Filter());
+    AlignControls(container);
+}

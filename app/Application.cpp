@@ -1,0 +1,175 @@
+#include "Application.h"
+
+#include "Button.h"
+#include "Form.h"
+#include "Guarded.h"
+#include "HintProperties.h"
+#include "HintWindow.h"
+#include "core/Exception.h"
+#include "core/QtText.h"
+#include "numtext/DecimalSeparators.h"
+
+#include <QAbstractEventDispatcher>
+#include <QCursor>
+#include <QMessageBox>
+#include <QStyleFactory>
+
+#include <algorithm>
+
+TApplication* Application = nullptr;
+
+TApplication::TApplication(int& argc, char** argv)
+    : QApplication(argc, argv), FTitle(TitleFromExecutable(argc > 0 ? argv[0] : ""))
+{
+    Application = this;
+    setStyle(QStyleFactory::create("Fusion"));
+    setQuitOnLastWindowClosed(false);
+    FClock.start();
+    FHintTimer.setSingleShot(true); // only wakes the loop; the idle step does the work
+    ShowErrorBox = [](const AnsiString& caption, const AnsiString& text) {
+        QMessageBox box(QMessageBox::Critical, ToQString(caption), ToQString(text), QMessageBox::Ok,
+                        activeWindow());
+        box.exec();
+    };
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+            [this] { Guarded([this] { Idle(); }); });
+}
+
+TApplication::~TApplication()
+{
+    Application = nullptr;
+}
+
+AnsiString TApplication::TitleFromExecutable(std::string_view path)
+{
+    const auto slash = path.find_last_of('/');
+    AnsiString name(slash == std::string_view::npos ? path : path.substr(slash + 1));
+    name = name.substr(0, name.find('.'));
+    for (std::size_t i = 1; i < name.size(); ++i) {
+        auto b = static_cast<unsigned char>(name[i]);
+        if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDF))
+            b += 0x20;
+        else if (b == 0xA8) // Ё
+            b = 0xB8;
+        name[i] = static_cast<char>(b);
+    }
+    return name;
+}
+
+void TApplication::AddForm(TForm* form)
+{
+    FForms.push_back(form);
+}
+
+void TApplication::RemoveForm(TForm* form)
+{
+    FForms.erase(std::remove(FForms.begin(), FForms.end(), form), FForms.end());
+}
+
+void TApplication::Idle()
+{
+    UpdateHint();
+    UpdateActions();
+}
+
+void TApplication::UpdateHint()
+{
+    if (!FHintWindow)
+        FHintWindow = std::make_unique<THintWindow>();
+    const QPoint cursor = QCursor::pos();
+    QWidget* under = widgetAt(cursor);
+    if (under == FHintWindow.get())
+        return;
+    QWidget* control = ShowHint && under ? HintControlFor(under) : nullptr;
+    AnsiString text = control ? HintTextFor(control) : AnsiString();
+    if (text.empty())
+        control = nullptr;
+
+    const long long now = FClock.elapsed();
+    FHintState.Update(now, control);
+    if (FHintState.Shown()) {
+        if (!FHintWindow->isVisible() || FHintWindow->Text() != text)
+            FHintWindow->ActivateHint(cursor, text);
+    } else if (FHintWindow->isVisible()) {
+        FHintWindow->hide();
+    }
+    const long long deadline = FHintState.NextDeadline();
+    if (deadline >= 0)
+        FHintTimer.start(static_cast<int>(std::max(0LL, deadline - now)));
+    else
+        FHintTimer.stop();
+}
+
+void TApplication::UpdateActions()
+{
+    // Forms may be added while handlers run; visit those present now.
+    const std::vector<TForm*> forms = FForms;
+    for (TForm* form : forms) {
+        if (!form->isVisible() || !form->isEnabled())
+            continue;
+        for (TButton* button : form->findChildren<TButton*>())
+            if (button->Action() && button->isVisible())
+                button->Action()->Update();
+    }
+}
+
+const THintWindow* TApplication::HintWindow() const
+{
+    return FHintWindow && FHintWindow->isVisible() ? FHintWindow.get() : nullptr;
+}
+
+int TApplication::Run()
+{
+    if (TForm* main = MainForm())
+        main->Show();
+    return exec();
+}
+
+AnsiString TApplication::ErrorBoxText(const AnsiString& message)
+{
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
+        return message + '.';
+    return message;
+}
+
+void TApplication::HandleException(const std::exception& error)
+{
+    const auto* own = dynamic_cast<const Exception*>(&error);
+    FPendingErrors.push_back(ErrorBoxText(own ? own->Message() : AnsiString(error.what())));
+    // Shown once the failed handler has returned to the loop, so that a paint or a
+    // mouse handler is never re-entered from inside itself.
+    QMetaObject::invokeMethod(this, [this] { ShowPendingErrors(); }, Qt::QueuedConnection);
+}
+
+void TApplication::ShowPendingErrors()
+{
+    if (FShowingErrors)
+        return;
+    FShowingErrors = true;
+    while (!FPendingErrors.empty()) {
+        const AnsiString text = FPendingErrors.front();
+        FPendingErrors.pop_front();
+        ShowErrorBox(FTitle, text);
+    }
+    FShowingErrors = false;
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event)
+{
+    // The last net: handlers catch their own exceptions, this catches any that slip through.
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        HandleException(error);
+    } catch (...) {
+        HandleException(std::runtime_error("Unknown exception"));
+    }
+    return false;
+}
+
+bool TApplication::event(QEvent* event)
+{
+    if (event->type() == QEvent::LocaleChange)
+        ReadLocaleSeparators();
+    return QApplication::event(event);
+}

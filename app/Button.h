@@ -1,0 +1,34 @@
+#pragma once
+// A push button, optionally linked to a command whose caption and enabled state it shows.
+#include "Action.h"
+#include "core/AnsiString.h"
+
+#include <QPushButton>
+
+#include <functional>
+
+class TButton : public QPushButton, private TActionClient {
+    Q_OBJECT
+
+public:
+    explicit TButton(QWidget* parent);
+    ~TButton() override;
+
+    void SetCaption(const AnsiString& caption);
+    AnsiString Caption() const;
+
+    TAction* Action() const { return FAction; }
+    void SetAction(TAction* action);
+
+    // Makes the button the one its form presses on Enter.
+    void SetDefault(bool isDefault);
+
+    // Click handler of a button without a command.
+    std::function<void()> OnClick;
+
+private:
+    void ActionChanged(const TAction& action) override;
+    void Clicked();
+
+    TAction* FAction = nullptr;
+};

@@ -1,0 +1,15 @@
+#include "Edit.h"
+
+#include "core/QtText.h"
+
+TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {}
+
+AnsiString TEdit::Text() const
+{
+    return FromQString(text());
+}
+
+void TEdit::SetText(const AnsiString& text)
+{
+    setText(ToQString(text));
+}

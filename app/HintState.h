@@ -1,0 +1,30 @@
+#pragma once
+// When a hint appears and disappears, given which hinted control is under the
+// mouse over time. Kept free of timers and windows so the timing can be checked alone.
+
+struct THintTimings {
+    int Pause = 500;      // before a hint is shown
+    int ShortPause = 0;   // before the next control's hint, while one is up
+    int HidePause = 2500; // how long a hint stays up
+};
+
+class THintState {
+public:
+    explicit THintState(THintTimings timings = {}) : FTimings(timings) {}
+
+    // The hinted control under the mouse at the given time (milliseconds); null for none.
+    void Update(long long now, const void* target);
+    // The control whose hint is up; null when none is.
+    const void* Shown() const { return FShown; }
+    // The time at which Update should run again to show or hide a hint; -1 when nothing is due.
+    long long NextDeadline() const;
+
+private:
+    THintTimings FTimings;
+    const void* FTarget = nullptr;
+    long long FSince = 0;
+    int FDelay = 0;
+    const void* FShown = nullptr;
+    long long FShownAt = 0;
+    bool FExpired = false;
+};

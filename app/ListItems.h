@@ -1,0 +1,52 @@
+#pragma once
+// The rows of a report list: per row a caption and its sub-items, one text per
+// column, held flat so that a million rows cost little more than their texts.
+#include "core/AnsiString.h"
+
+#include <QAbstractTableModel>
+
+#include <functional>
+#include <vector>
+
+enum TItemChange { ctText, ctImage, ctState };
+
+class TListItems : public QAbstractTableModel {
+public:
+    explicit TListItems(int columns, QObject* parent = nullptr);
+
+    int Count() const { return static_cast<int>(FTexts.size() / FColumns); }
+    // Text k of a row: 0 is the caption, 1 onwards the sub-items.
+    const AnsiString& Text(int row, int k) const { return FTexts[Index(row, k)]; }
+    const AnsiString& Caption(int row) const { return Text(row, 0); }
+    const AnsiString& SubItem(int row, int k) const { return Text(row, k + 1); }
+
+    void Clear();
+    // Replaces every row at once: texts.size() must be a multiple of the column count.
+    void Assign(std::vector<AnsiString>&& texts);
+    void SetCaption(int row, const AnsiString& caption);
+
+    // Called for each row whose text changed.
+    std::function<void(int row, TItemChange change)> OnChange;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    struct TColumn {
+        AnsiString Caption;
+        int Width; // design pixels
+        Qt::Alignment Alignment;
+    };
+    void SetColumns(std::vector<TColumn> columns);
+    const std::vector<TColumn>& Columns() const { return FColumnSpecs; }
+
+private:
+    std::size_t Index(int row, int k) const { return static_cast<std::size_t>(row) * FColumns + k; }
+
+    std::size_t FColumns;
+    std::vector<AnsiString> FTexts;
+    std::vector<TColumn> FColumnSpecs;
+};

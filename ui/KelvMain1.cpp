@@ -1,0 +1,112 @@
+#include "KelvMain1.h"
+
+#include "InputNumber.h"
+#include "KelvMain1Layout.h"
+#include "app/Button.h"
+#include "app/Edit.h"
+#include "app/GroupBox.h"
+#include "app/Label.h"
+#include "app/ListView.h"
+#include "app/PageControl.h"
+#include "app/Panel.h"
+#include "app/ProgressBar.h"
+#include "app/Splitter.h"
+#include "app/StaticText.h"
+#include "core/ConvertError.h"
+
+TForm1* Form1 = nullptr;
+
+namespace {
+
+template <class T, class... Args>
+T* Make(QWidget* parent, const char* name, Args&&... args)
+{
+    T* control = new T(parent, std::forward<Args>(args)...);
+    control->setObjectName(QString::fromUtf8(name));
+    return control;
+}
+
+std::vector<TListItems::TColumn> ListColumns()
+{
+    return {
+        {AnsiFromUtf8("Мн"), 60, Qt::AlignLeft},
+        {AnsiFromUtf8("Ослабление,дб"), 120, Qt::AlignHCenter},
+        {AnsiFromUtf8("Сс,мкФ"), 80, Qt::AlignHCenter},
+    };
+}
+
+} // namespace
+
+TForm1::TForm1() : TForm("Form1")
+{
+    SetClientSize(729, 484);
+
+    PageControl1 = Make<TPageControl>(this, "PageControl1", tsTabs);
+    TabSheet1 = PageControl1->AddPage("TabSheet1");
+    Panel1 = Make<TPanel>(TabSheet1, "Panel1");
+    Panel1->SetBevelOuter(bvNone);
+    List = Make<TListView>(Panel1, "List", ListColumns());
+    Splitter1 = Make<TSplitter>(TabSheet1, "Splitter1");
+    PageControl2 = Make<TPageControl>(TabSheet1, "PageControl2", tsButtons);
+    TabSheet2 = PageControl2->AddPage("TabSheet2");
+    TabSheet3 = PageControl2->AddPage("TabSheet3");
+    TabSheet4 = PageControl2->AddPage("TabSheet4");
+
+    Label1 = Make<TLabel>(TabSheet2, "Label1");
+    Label2 = Make<TLabel>(TabSheet2, "Label2");
+    Label3 = Make<TLabel>(TabSheet2, "Label3");
+    Label4 = Make<TLabel>(TabSheet2, "Label4");
+    Label5 = Make<TLabel>(TabSheet2, "Label5");
+    Edit1 = Make<TEdit>(TabSheet2, "Edit1");
+    Edit2 = Make<TEdit>(TabSheet2, "Edit2");
+    Edit3 = Make<TEdit>(TabSheet2, "Edit3");
+    Edit4 = Make<TEdit>(TabSheet2, "Edit4");
+    Button1 = Make<TButton>(TabSheet2, "Button1");
+    Bar = Make<TProgressBar>(TabSheet2, "Bar");
+    Edit5 = Make<TEdit>(TabSheet2, "Edit5");
+    Button2 = Make<TButton>(TabSheet2, "Button2");
+    GroupBox1 = Make<TGroupBox>(TabSheet2, "GroupBox1");
+    StaticText1 = Make<TStaticText>(GroupBox1, "StaticText1");
+
+    Chart1 = Make<TPanel>(TabSheet3, "Chart1");
+    Chart2 = Make<TPanel>(TabSheet4, "Chart2");
+    for (TPanel* chart : {Chart1, Chart2}) {
+        chart->SetBevelOuter(bvNone);
+        chart->SetCaption({});
+    }
+
+    Action1 = ActionList1.Add("Action1");
+    Action1->SetCaption(AnsiFromUtf8("Считать"));
+    Action1->OnUpdate = [this](TAction* sender) { Action1Update(sender); };
+
+    ApplyLayout(this, Form1Layout());
+
+    Button1->SetAction(Action1);
+    Button1->SetDefault(true);
+}
+
+void TForm1::Action1Update(TAction* sender)
+{
+    bool available = true;
+    try {
+        // Every field is read, in this order, up to the first that does not parse.
+        const double step = ReadInputNumber(Edit5->Text());
+        if (!(step > 0))
+            available = false;
+        const double rc = ReadInputNumber(Edit1->Text());
+        if (!(rc > 0))
+            available = false;
+        const double f = ReadInputNumber(Edit2->Text());
+        if (!(f > 0))
+            available = false;
+        const double from = ReadInputNumber(Edit3->Text());
+        const double to = ReadInputNumber(Edit4->Text());
+        if (!(from > 1))
+            available = false;
+        else if (!(from < to))
+            available = false;
+    } catch (const EConvertError&) {
+        available = false;
+    }
+    sender->SetEnabled(available);
+}

@@ -1,0 +1,55 @@
+#pragma once
+// The main window: the inputs, the results list and the two charts.
+#include "app/Action.h"
+#include "app/Form.h"
+
+class TButton;
+class TEdit;
+class TGroupBox;
+class TLabel;
+class TListView;
+class TPageControl;
+class TPanel;
+class TProgressBar;
+class TSplitter;
+class TStaticText;
+class TTabSheet;
+
+class TForm1 : public TForm {
+public:
+    TForm1();
+
+    TPageControl* PageControl1;
+    TTabSheet* TabSheet1;
+    TPanel* Panel1;
+    TListView* List;
+    TSplitter* Splitter1;
+    TPageControl* PageControl2;
+    TTabSheet* TabSheet2;
+    TTabSheet* TabSheet3;
+    TTabSheet* TabSheet4;
+    TLabel* Label1;
+    TLabel* Label2;
+    TLabel* Label3;
+    TLabel* Label4;
+    TLabel* Label5;
+    TEdit* Edit1;
+    TEdit* Edit2;
+    TEdit* Edit3;
+    TEdit* Edit4;
+    TEdit* Edit5;
+    TButton* Button1;
+    TButton* Button2;
+    TProgressBar* Bar;
+    TGroupBox* GroupBox1;
+    TStaticText* StaticText1;
+    TPanel* Chart1;
+    TPanel* Chart2;
+    TActionList ActionList1;
+    TAction* Action1;
+
+    // Enables Calculate exactly when the five inputs parse and are in range.
+    void Action1Update(TAction* sender);
+};
+
+extern TForm1* Form1;

@@ -1,0 +1,52 @@
+#include "KelvMain1Layout.h"
+
+namespace {
+
+const TFontSpec kFormFont{"MS Sans Serif", -13, clWindowText};
+const TFontSpec kBlueFont{"MS Sans Serif", -13, clBlue};
+const TFontSpec kBlackFont{"MS Sans Serif", -13, clBlack};
+
+const char* const kInputHint = "Исходные данные";
+
+// Positions and sizes at 120 pixels per inch, relative to the parent's client area;
+// pages have none of their own: their page control places them.
+const TControlLayout kLayout[] = {
+    // name, align, left, top, width, height, tab order, text, hint, hints, font, colour, visible
+    {"Form1", alNone, 189, 140, 729, 484, -1, "Расчет предварительного усилителя v1.01", nullptr, shParent, &kFormFont, clBtnFace},
+    {"PageControl1", alClient, 0, 0, 729, 484, 0, nullptr, nullptr, shParent, nullptr, clDefault},
+    {"TabSheet1", alNone, 0, 0, 0, 0, -1, "Разделительный конденсатор Сс", nullptr, shOff, nullptr, clDefault},
+    {"Panel1", alLeft, 0, 0, 313, 453, 0, "Panel1", nullptr, shParent, nullptr, clDefault},
+    {"List", alClient, 0, 0, 313, 453, 0, nullptr, nullptr, shParent, nullptr, clInfoBk},
+    {"Splitter1", alLeft, 313, 0, 3, 453, -1, nullptr, nullptr, shParent, nullptr, clDefault},
+    {"PageControl2", alClient, 316, 0, 405, 453, 1, nullptr, nullptr, shOff, nullptr, clDefault},
+    {"TabSheet2", alNone, 0, 0, 0, 0, -1, "Исходные данные", kInputHint, shOn, nullptr, clDefault},
+    {"TabSheet3", alNone, 0, 0, 0, 0, -1, "Ослабления усиления", "Ослабление усиления на нижней граничной частоте,дб", shOn, nullptr, clDefault},
+    {"TabSheet4", alNone, 0, 0, 0, 0, -1, "Сдвиг фазы ", "Сдвиг фазы в области нижних частот", shOn, nullptr, clDefault},
+    {"Label1", alNone, 10, 16, 49, 16, -1, "Rc, кОм", "Сопротивление утечки сетки лампы следующего каскада", shOn, &kBlueFont, clScrollBar},
+    {"Label2", alNone, 10, 52, 198, 16, -1, "Нижняя граничная частота, Гц", nullptr, shParent, &kBlueFont, clScrollBar},
+    {"Label3", alNone, 10, 88, 102, 16, -1, "Мн изменять от", "Коэффициент частотных искажений", shOn, &kBlueFont, clScrollBar},
+    {"Label4", alNone, 97, 120, 16, 16, -1, "до", nullptr, shParent, &kBlueFont, clScrollBar},
+    {"Label5", alNone, 96, 155, 50, 16, -1, "с шагом", nullptr, shParent, &kBlueFont, clScrollBar},
+    {"Edit1", alNone, 225, 16, 75, 24, 0, "220", nullptr, shParent, nullptr, clInfoBk},
+    {"Edit2", alNone, 225, 48, 75, 24, 1, "50", nullptr, shParent, nullptr, clInfoBk},
+    {"Edit3", alNone, 225, 85, 75, 24, 2, "1,0001", nullptr, shParent, nullptr, clInfoBk},
+    {"Edit4", alNone, 225, 117, 75, 24, 3, "1,0250", nullptr, shParent, nullptr, clInfoBk},
+    {"Button1", alNone, 313, 152, 75, 25, 4, nullptr, nullptr, shParent, nullptr, clDefault},
+    {"Bar", alBottom, 0, 405, 397, 14, 5, nullptr, nullptr, shParent, nullptr, clDefault, false},
+    {"Edit5", alNone, 225, 152, 75, 24, 6, "0,0001", nullptr, shParent, nullptr, clInfoBk},
+    {"Button2", alNone, 312, 120, 75, 25, 7, "Схема", nullptr, shParent, &kBlackFont, clDefault},
+    {"GroupBox1", alBottom, 0, 200, 397, 205, 8, "Мн", nullptr, shParent, &kBlueFont, clDefault},
+    {"StaticText1", alNone, 2, 18, 393, 185, 0,
+     "Коэффициент частотных усилений в области нижних звуковых частот равен: "
+     "Мн = Кср/Кн, где Кср, Кн - коэффициенты усиления на средних и нижних частотах.",
+     nullptr, shParent, nullptr, clDefault},
+    {"Chart1", alClient, 0, 0, 397, 419, 0, nullptr, nullptr, shParent, nullptr, clInfoBk},
+    {"Chart2", alClient, 0, 0, 397, 419, 0, nullptr, nullptr, shParent, nullptr, clInfoBk},
+};
+
+} // namespace
+
+std::span<const TControlLayout> Form1Layout()
+{
+    return kLayout;
+}
