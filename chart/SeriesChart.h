@@ -17,6 +17,7 @@ public:
     // calls SetParentChart, and any call back into it returns at once.
     // AddSeries gives a series with SeriesColor AutoColor a free colour, appends it
     // (once) and invalidates; RemoveSeries removes it and invalidates.
+    // A chart that goes before its series detaches each of them the same way.
     virtual void AddSeries(TChartSeries& series) = 0;
     virtual void RemoveSeries(TChartSeries& series) = 0;
 
