@@ -30,7 +30,7 @@ public:
         case QEvent::ShowToParent:
         case QEvent::HideToParent:
             if (AlignOf(widget) != alNone && widget->parentWidget())
-                AlignControls(widget->parentWidget());
+                AlignControls(widget->parentWidget(), widget);
             break;
         default:
             break;
@@ -38,6 +38,12 @@ public:
         return false;
     }
 };
+
+// Hidden by the program, as opposed to not yet shown with its window.
+bool ExplicitlyHidden(const QWidget* w)
+{
+    return w->testAttribute(Qt::WA_WState_ExplicitShowHide) && w->testAttribute(Qt::WA_WState_Hidden);
+}
 
 TAlignFilter* Filter()
 {
@@ -65,8 +71,6 @@ void SetAlign(QWidget* control, TAlign align)
 {
     control->setProperty(kAlignProperty, static_cast<int>(align));
     control->installEventFilter(Filter());
-    if (control->parentWidget())
-        AlignControls(control->parentWidget());
 }
 
 TAlign AlignOf(const QWidget* control)
@@ -75,18 +79,19 @@ TAlign AlignOf(const QWidget* control)
     return v.isValid() ? static_cast<TAlign>(v.toInt()) : alNone;
 }
 
-void AlignControls(QWidget* container)
+void AlignControls(QWidget* container, const QWidget* trigger)
 {
     QRect room = container->contentsRect();
     for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) {
         std::vector<QWidget*> controls;
         for (QObject* child : container->children()) {
             auto* w = qobject_cast<QWidget*>(child);
-            if (w && !w->isWindow() && !w->isHidden() && AlignOf(w) == align)
+            if (w && !w->isWindow() && !ExplicitlyHidden(w) && AlignOf(w) == align)
                 controls.push_back(w);
         }
-        std::stable_sort(controls.begin(), controls.end(),
-                         [align](const QWidget* a, const QWidget* b) { return ComesFirst(align, a, b); });
+        std::stable_sort(controls.begin(), controls.end(), [align, trigger](const QWidget* a, const QWidget* b) {
+            return ComesFirst(align, a, b) || (a == trigger && !ComesFirst(align, b, a));
+        });
         for (QWidget* w : controls) {
             QRect r = room;
             switch (align) {
@@ -112,6 +117,15 @@ void AlignControls(QWidget* container)
             w->setGeometry(r);
         }
     }
+}
+
+void AlignTree(QWidget* container)
+{
+    if (container->property(kAligningProperty).isValid())
+        AlignControls(container);
+    for (QObject* child : container->children())
+        if (auto* w = qobject_cast<QWidget*>(child); w && !w->isWindow())
+            AlignTree(w);
 }
 
 void KeepAligned(QWidget* container)

@@ -32,7 +32,7 @@ TApplication::TApplication(int& argc, char** argv)
         box.exec();
     };
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
-            [this] { Guarded([this] { Idle(); }); });
+            [this] { Idle(); });
 }
 
 TApplication::~TApplication()
@@ -68,8 +68,8 @@ void TApplication::RemoveForm(TForm* form)
 
 void TApplication::Idle()
 {
-    UpdateHint();
-    UpdateActions();
+    Guarded([this] { UpdateHint(); });
+    Guarded([this] { UpdateActions(); });
 }
 
 void TApplication::UpdateHint()

@@ -91,6 +91,7 @@ void ApplyLayout(QWidget* form, std::span<const TControlLayout> layout)
                 SetAlign(control, entry.Align);
         }
     }
+    AlignTree(form);
     std::vector<QWidget*> chain;
     CollectTabChain(form, chain);
     for (std::size_t i = 1; i < chain.size(); ++i)

@@ -1,0 +1,70 @@
+#include "app/Align.h"
+
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QWidget* Child(QWidget* parent, QRect r, TAlign align)
+{
+    auto* w = new QWidget(parent);
+    w->setGeometry(r);
+    SetAlign(w, align);
+    return w;
+}
+
+} // namespace
+
+TEST(Align, ControlsTakeTheirEdgesInOrderAndTheClientControlTheRest)
+{
+    QWidget container;
+    container.resize(400, 300);
+    KeepAligned(&container);
+    QWidget* client = Child(&container, {0, 0, 10, 10}, alClient);
+    QWidget* right = Child(&container, {0, 0, 50, 10}, alRight);
+    QWidget* left = Child(&container, {0, 0, 60, 10}, alLeft);
+    QWidget* bottom = Child(&container, {0, 0, 10, 30}, alBottom);
+    QWidget* top = Child(&container, {0, 0, 10, 20}, alTop);
+    container.show();
+
+    EXPECT_EQ(top->geometry(), QRect(0, 0, 400, 20));
+    EXPECT_EQ(bottom->geometry(), QRect(0, 270, 400, 30));
+    EXPECT_EQ(left->geometry(), QRect(0, 20, 60, 250));
+    EXPECT_EQ(right->geometry(), QRect(350, 20, 50, 250));
+    EXPECT_EQ(client->geometry(), QRect(60, 20, 290, 250));
+
+    container.resize(500, 300);
+    EXPECT_EQ(client->geometry(), QRect(60, 20, 390, 250));
+}
+
+TEST(Align, HiddenControlsTakeNoRoomAndKeepTheirPlaceInTheOrder)
+{
+    QWidget container;
+    container.resize(397, 419);
+    KeepAligned(&container);
+    QWidget* group = Child(&container, {0, 200, 397, 205}, alBottom);
+    QWidget* bar = Child(&container, {0, 405, 397, 14}, alBottom);
+    container.show();
+    AlignControls(&container);
+    EXPECT_EQ(bar->geometry(), QRect(0, 405, 397, 14));
+    EXPECT_EQ(group->geometry(), QRect(0, 200, 397, 205));
+
+    bar->hide();
+    EXPECT_EQ(group->geometry(), QRect(0, 214, 397, 205));
+    bar->show();
+    EXPECT_EQ(bar->geometry(), QRect(0, 405, 397, 14));
+    EXPECT_EQ(group->geometry(), QRect(0, 200, 397, 205));
+}
+
+TEST(Align, ControlsOfOneEdgeStackFromThatEdgeInTheirStoredOrder)
+{
+    QWidget container;
+    container.resize(300, 100);
+    KeepAligned(&container);
+    QWidget* second = Child(&container, {100, 0, 30, 10}, alLeft);
+    QWidget* first = Child(&container, {0, 0, 20, 10}, alLeft);
+    AlignControls(&container);
+    EXPECT_EQ(first->geometry(), QRect(0, 0, 20, 100));
+    EXPECT_EQ(second->geometry(), QRect(20, 0, 30, 100));
+}
