@@ -1,0 +1,98 @@
+#include "numtext/ParseDecimal.h"
+
+#include "numtext/DecimalSeparators.h"
+#include "numtext/PowerOfTen.h"
+#include "core/CheckedFloat.h"
+#include "core/ConvertError.h"
+
+#include <cfenv>
+#include <cmath>
+#include <cstdint>
+
+namespace {
+
+constexpr int kExponentReadLimit = 500;
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+class TReader {
+public:
+    explicit TReader(std::string_view text) : FPos(text.data()), FEnd(text.data() + text.size()) {}
+
+    bool AtEnd() const { return FPos == FEnd; }
+    bool Take(char c)
+    {
+        if (FPos == FEnd || *FPos != c)
+            return false;
+        ++FPos;
+        return true;
+    }
+    void SkipBlanks()
+    {
+        while (Take(' ')) {
+        }
+    }
+    // The next character when it is a digit, consumed; else -1.
+    int TakeDigit()
+    {
+        if (FPos == FEnd || !IsDigit(*FPos))
+            return -1;
+        return *FPos++ - '0';
+    }
+    bool NextIsDigit() const { return FPos != FEnd && IsDigit(*FPos); }
+    const char* Position() const { return FPos; }
+
+private:
+    const char* FPos;
+    const char* FEnd;
+};
+
+} // namespace
+
+long double ParseDecimal(std::string_view text)
+{
+    const auto reject = [&] { return EConvertError::InvalidFloat(AnsiString(text)); };
+
+    TFloatErrorScope scope;
+    std::fesetenv(FE_DFL_ENV); // all exceptions masked, flags clear, nearest, 64-bit mantissa
+
+    TReader in(text);
+    in.SkipBlanks();
+    const bool negative = in.Take('-');
+    if (!negative)
+        in.Take('+');
+
+    const char* mantissaStart = in.Position();
+    long double acc = 0.0L;
+    std::int64_t power = 0;
+    for (int d; (d = in.TakeDigit()) >= 0;)
+        acc = acc * 10 + d;
+    if (in.Take(DecimalChar)) {
+        for (int d; (d = in.TakeDigit()) >= 0; --power)
+            acc = acc * 10 + d;
+    }
+    if (in.Position() == mantissaStart)
+        throw reject();
+
+    if (in.Take('E') || in.Take('e')) {
+        const bool negativeExponent = in.Take('-');
+        if (!negativeExponent)
+            in.Take('+');
+        int exponent = 0;
+        while (exponent < kExponentReadLimit && in.NextIsDigit())
+            exponent = exponent * 10 + in.TakeDigit();
+        power += negativeExponent ? -exponent : exponent;
+    }
+    in.SkipBlanks();
+    if (!in.AtEnd())
+        throw reject();
+
+    // The volatile store completes the computation before its flags are read.
+    const volatile long double magnitude = numtext_internal::ScaleByPowerOfTen(acc, power);
+    if (TFloatErrorScope::ErrorFlagged() || !std::isfinite(magnitude))
+        throw reject();
+    return negative ? -magnitude : magnitude;
+}

@@ -1,0 +1,15 @@
+#pragma once
+#include "core/AnsiString.h"
+
+#include <string_view>
+
+// The value of a decimal number text written with DecimalChar:
+//   blanks, [+|-], digits, [DecimalChar digits], [(E|e) [+|-] digits], blanks
+// where the mantissa has at least one digit or the DecimalChar (a lone DecimalChar is 0),
+// "blanks" are code 32 only and the exponent digits are read while the exponent so far is
+// below 500. Any other character rejects the text, as does a result that overflows.
+// The value may lie beyond the double range (up to about 1.19e4932).
+// Raises EConvertError "'<text>' is not a valid floating point value" with the text as passed.
+// Runs with every floating-point exception masked and rounding to nearest in extended
+// precision, and restores the caller's floating-point state, flags included.
+long double ParseDecimal(std::string_view text);

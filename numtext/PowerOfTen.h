@@ -1,0 +1,48 @@
+#pragma once
+// Scaling by a power of ten, shared by reading and writing numbers so that both go
+// through the same extended-precision steps. The magnitude n of the power is split into
+// 10^(n mod 32), 10^(32*((n div 32) mod 16)) and 10^(512*(n div 512)); the value is
+// multiplied (positive power) or divided (negative power) by each factor in turn, each
+// step rounded in the current rounding mode.
+#include <cstdint>
+#include <limits>
+
+namespace numtext_internal {
+
+inline constexpr long double kPowers1[32] = {
+    1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,  1e10L,
+    1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L, 1e21L,
+    1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L, 1e28L, 1e29L, 1e30L, 1e31L,
+};
+// 10^(32*k) for k = 1 to 15.
+inline constexpr long double kPowers32[15] = {
+    1e32L,  1e64L,  1e96L,  1e128L, 1e160L, 1e192L, 1e224L, 1e256L,
+    1e288L, 1e320L, 1e352L, 1e384L, 1e416L, 1e448L, 1e480L,
+};
+// 10^(512*k) for k = 1 to 9.
+inline constexpr long double kPowers512[9] = {
+    1e512L, 1e1024L, 1e1536L, 1e2048L, 1e2560L, 1e3072L, 1e3584L, 1e4096L, 1e4608L,
+};
+
+// Powers whose magnitude reaches this lie beyond the tables: a negative one gives zero,
+// a positive one infinity (neither conversion ever asks for a positive one).
+inline constexpr std::int64_t kPowerLimit = 5120;
+
+inline long double ScaleByPowerOfTen(long double x, std::int64_t power)
+{
+    if (power == 0)
+        return x;
+    const bool divide = power < 0;
+    const std::uint64_t n = divide ? 0 - static_cast<std::uint64_t>(power) : power;
+    if (n >= static_cast<std::uint64_t>(kPowerLimit))
+        return divide ? 0.0L : x * std::numeric_limits<long double>::infinity();
+    const auto apply = [&](long double factor) { x = divide ? x / factor : x * factor; };
+    apply(kPowers1[n % 32]);
+    if (const std::uint64_t k = (n / 32) % 16)
+        apply(kPowers32[k - 1]);
+    if (const std::uint64_t k = n / 512)
+        apply(kPowers512[k - 1]);
+    return x;
+}
+
+} // namespace numtext_internal
