@@ -1,0 +1,91 @@
+#include "picture/Image.h"
+
+#include <QtGlobal>
+
+namespace {
+
+TImage::TPaintErrorHandler& PaintErrorHandler()
+{
+    static TImage::TPaintErrorHandler handler;
+    return handler;
+}
+
+} // namespace
+
+TImage::TImage(QWidget* parent)
+    : QWidget(parent)
+{
+    FPicture.OnChange = [this](TPicture&) { PictureChanged(); };
+}
+
+void TImage::SetStretch(bool value)
+{
+    if (FStretch == value)
+        return;
+    FStretch = value;
+    PictureChanged();
+}
+
+void TImage::SetCenter(bool value)
+{
+    if (FCenter == value)
+        return;
+    FCenter = value;
+    PictureChanged();
+}
+
+void TImage::SetPaintErrorHandler(TPaintErrorHandler handler)
+{
+    PaintErrorHandler() = std::move(handler);
+}
+
+QRect TImage::DestRect() const
+{
+    if (FStretch)
+        return rect();
+    QRect dest(0, 0, FPicture.Width(), FPicture.Height());
+    if (FCenter)
+        dest.moveCenter(rect().center());
+    return dest;
+}
+
+void TImage::Paint(QPainter& canvas)
+{
+    TGraphic* graphic = FPicture.Graphic();
+    if (graphic && !graphic->Empty())
+        graphic->Draw(canvas, DestRect());
+}
+
+void TImage::paintEvent(QPaintEvent*)
+{
+    QPainter canvas(this);
+    // Nothing may unwind through Qt's event dispatch.
+    try {
+        Paint(canvas);
+    } catch (const std::exception& error) {
+        if (PaintErrorHandler())
+            PaintErrorHandler()(error);
+        else
+            qWarning("%s", error.what());
+    }
+}
+
+void TImage::resizeEvent(QResizeEvent*)
+{
+    UpdateOpacity();
+}
+
+void TImage::PictureChanged()
+{
+    UpdateOpacity();
+    update();
+}
+
+// Opaque when the picture covers every pixel, so Qt need not paint what lies beneath.
+void TImage::UpdateOpacity()
+{
+    const TGraphic* graphic = FPicture.Graphic();
+    const bool covers = graphic && !graphic->Empty() && !graphic->Transparent()
+        && (FStretch || (graphic->Width() >= width() && graphic->Height() >= height()));
+    setAttribute(Qt::WA_OpaquePaintEvent, covers);
+}

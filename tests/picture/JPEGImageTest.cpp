@@ -1,0 +1,311 @@
+// Reading, decoding and the settings of JPEG pictures.
+#include "core/PictureErrors.h"
+#include "picture/Abort.h"
+#include "picture/JPEGImage.h"
+#include "picture/JpegProgressReport.h"
+#include "picture/MemoryStream.h"
+#include "tests/picture/TestPictures.h"
+#include "tools/schematic/JpegWriter.h"
+
+#include <gtest/gtest.h>
+#include <jerror.h>
+
+#include <chrono>
+#include <stdexcept>
+#include <thread>
+
+namespace {
+
+// The class data of a JPEG picture: length and file.
+void Load(TJPEGImage& image, std::span<const std::uint8_t> jpeg)
+{
+    const TBytes block = JpegBlock(jpeg);
+    TMemoryStream stream(std::span<const std::uint8_t>(block).subspan(11));
+    image.ReadData(stream);
+}
+
+std::string JpegErrorText(int code)
+{
+    return "JPEG error #" + std::to_string(code);
+}
+
+// Reports long enough after the start that libjpeg's monitor reports too.
+void WaitOutFirstInterval(TProgressStage stage)
+{
+    if (stage == psStarting)
+        std::this_thread::sleep_for(std::chrono::milliseconds(520));
+}
+
+} // namespace
+
+TEST(JPEGImage, DecodesEachKindOfFileIntoTheRightBitmap)
+{
+    constexpr int w = 67, h = 45;
+    auto options = [](auto change) {
+        TJPEGDecodeOptions o;
+        change(o);
+        return o;
+    };
+    const auto none = [](TJPEGDecodeOptions&) {};
+    const struct {
+        const char* Name;
+        bool GraySource;
+        bool Progressive;
+        TJPEGDecodeOptions Options;
+        QImage::Format Format;
+        QSize Size;
+        double Tolerance;
+    } cases[] = {
+        {"gray", true, false, options(none), QImage::Format_Indexed8, {w, h}, 3},
+        {"gray progressive", true, true, options(none), QImage::Format_Indexed8, {w, h}, 3},
+        {"gray progressive shown scan by scan", true, true,
+            options([](auto& o) { o.ProgressiveDisplay = true; }), QImage::Format_Indexed8, {w, h}, 3},
+        {"colour", false, false, options(none), QImage::Format_RGB888, {w, h}, 3},
+        {"colour progressive shown scan by scan", false, true,
+            options([](auto& o) { o.ProgressiveDisplay = true; }), QImage::Format_RGB888, {w, h}, 3},
+        {"colour at best speed", false, false,
+            options([](auto& o) { o.Performance = jpBestSpeed; }), QImage::Format_RGB888, {w, h}, 4},
+        {"colour to 8 bits", false, false,
+            options([](auto& o) { o.PixelFormat = jf8Bit; }), QImage::Format_Indexed8, {w, h}, 6},
+        {"colour to 8 bits at best speed", false, false,
+            options([](auto& o) { o.PixelFormat = jf8Bit; o.Performance = jpBestSpeed; }),
+            QImage::Format_Indexed8, {w, h}, 20},
+        {"half", false, false, options([](auto& o) { o.Scale = jsHalf; }), QImage::Format_RGB888, {34, 23}, 8},
+        {"quarter", true, false, options([](auto& o) { o.Scale = jsQuarter; }), QImage::Format_Indexed8,
+            {17, 12}, 10},
+        {"eighth", false, false, options([](auto& o) { o.Scale = jsEighth; }), QImage::Format_RGB888, {9, 6},
+            14},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const QImage source = SampleImage(w, h, c.GraySource);
+        TJPEGImage image;
+        Load(image, WriteJpeg(source, {90, c.Progressive}));
+        image.SetScale(c.Options.Scale);
+        image.SetPerformance(c.Options.Performance);
+        image.SetPixelFormat(c.Options.PixelFormat);
+        image.SetProgressiveDisplay(c.Options.ProgressiveDisplay);
+        EXPECT_EQ(image.Data().ProgressiveEncoding, c.Progressive);
+        EXPECT_EQ(image.Data().Grayscale, c.GraySource);
+
+        const QImage bitmap = image.Bitmap();
+        EXPECT_EQ(bitmap.format(), c.Format);
+        ASSERT_EQ(bitmap.size(), c.Size);
+        EXPECT_EQ(QSize(image.Width(), image.Height()), c.Size);
+        if (c.Format == QImage::Format_Indexed8) {
+            EXPECT_LE(bitmap.colorCount(), 236);
+        }
+        const QImage expected = source.scaled(c.Size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_LT(MeanDifference(bitmap, expected), c.Tolerance);
+    }
+}
+
+TEST(JPEGImage, GrayscaleSettingDecodesAColourFileToGrayEntries)
+{
+    const QImage source = SampleImage(40, 24, false);
+    TJPEGImage image;
+    Load(image, WriteJpeg(source));
+    image.SetGrayscale(true);
+    const QImage bitmap = image.Bitmap();
+    ASSERT_EQ(bitmap.format(), QImage::Format_Indexed8);
+    for (QRgb entry : bitmap.colorTable())
+        EXPECT_TRUE(qRed(entry) == qGreen(entry) && qGreen(entry) == qBlue(entry));
+    // libjpeg's luminance weights.
+    QImage luminance(source.size(), QImage::Format_Grayscale8);
+    for (int y = 0; y < source.height(); ++y)
+        for (int x = 0; x < source.width(); ++x) {
+            const QRgb p = source.pixel(x, y);
+            luminance.scanLine(y)[x] = static_cast<uchar>(0.299 * qRed(p) + 0.587 * qGreen(p) + 0.114 * qBlue(p) + 0.5);
+        }
+    EXPECT_LT(MeanDifference(bitmap, luminance), 3);
+}
+
+TEST(JPEGImage, ReportsTheHeaderSizeUntilDecodedThenTheBitmapSize)
+{
+    TJPEGImage image;
+    Load(image, WriteJpeg(SampleImage(67, 45, true)));
+    image.SetScale(jsHalf);
+    EXPECT_EQ(QSize(image.Width(), image.Height()), QSize(67, 45));
+    EXPECT_FALSE(image.Decoded());
+    image.Bitmap();
+    EXPECT_EQ(QSize(image.Width(), image.Height()), QSize(34, 23));
+}
+
+TEST(JPEGImage, RefusesToChangeItsSize)
+{
+    TJPEGImage image;
+    Load(image, SchematicJpeg());
+    for (auto set : {&TJPEGImage::SetWidth, &TJPEGImage::SetHeight}) {
+        try {
+            (image.*set)(100);
+            ADD_FAILURE() << "size changed";
+        } catch (const EInvalidGraphicOperation& error) {
+            EXPECT_STREQ(error.what(), "Cannot change the size of a JPEG image");
+        }
+    }
+    EXPECT_EQ(QSize(image.Width(), image.Height()), QSize(896, 565));
+}
+
+TEST(JPEGImage, CopiesShareTheCompressedBytesAndKeepThemWhenTheOriginalReadsAgain)
+{
+    TJPEGImage original;
+    Load(original, SchematicJpeg());
+    int originalChanges = 0;
+    original.OnChange = [&](TGraphic&) { ++originalChanges; };
+
+    TJPEGImage copy(original);
+    EXPECT_EQ(&copy.Data(), &original.Data());
+    EXPECT_FALSE(copy.OnChange);
+
+    Load(original, WriteJpeg(SampleImage(20, 10, true)));
+    EXPECT_EQ(originalChanges, 1);
+    EXPECT_EQ(QSize(copy.Width(), copy.Height()), QSize(896, 565));
+    EXPECT_EQ(copy.Bitmap().size(), QSize(896, 565));
+}
+
+TEST(JPEGImage, ZeroLengthGivesAnEmptyPictureThatDrawsNothing)
+{
+    const TBytes classData{0, 0, 0, 0, 0x55};
+    TMemoryStream stream(classData);
+    TJPEGImage image;
+    image.ReadData(stream);
+    EXPECT_EQ(stream.Position(), 4u);
+    EXPECT_TRUE(image.Empty());
+    EXPECT_EQ(image.Width(), 0);
+    EXPECT_EQ(image.Height(), 0);
+
+    QImage canvasImage(20, 20, QImage::Format_RGB32);
+    canvasImage.fill(Qt::red);
+    {
+        QPainter canvas(&canvasImage);
+        image.Draw(canvas, canvasImage.rect());
+    }
+    EXPECT_FALSE(image.Decoded());
+    EXPECT_TRUE(image.Bitmap().isNull());
+    EXPECT_EQ(canvasImage.pixel(10, 10), QColor(Qt::red).rgb());
+}
+
+TEST(JPEGImage, ChangingAnOptionDiscardsTheBitmapAndSignals)
+{
+    TJPEGImage image;
+    Load(image, WriteJpeg(SampleImage(40, 24, true)));
+    int changes = 0;
+    image.OnChange = [&](TGraphic&) { ++changes; };
+    image.Bitmap();
+    image.SetSmoothing(true);
+    EXPECT_TRUE(image.Decoded());
+    EXPECT_EQ(changes, 0);
+    image.SetSmoothing(false);
+    EXPECT_FALSE(image.Decoded());
+    EXPECT_EQ(changes, 1);
+}
+
+TEST(JPEGImage, AbortFromAProgressHandlerEndsDecodingQuietlyKeepingTheRowsDone)
+{
+    const TBytes jpeg = WriteJpeg(SampleImage(1600, 1200, true));
+    TJPEGImage whole;
+    Load(whole, jpeg);
+    const QImage full = whole.Bitmap().convertToFormat(QImage::Format_Grayscale8);
+
+    TJPEGImage image;
+    Load(image, jpeg);
+    std::vector<std::pair<TProgressStage, int>> reports;
+    image.OnProgress = [&](TGraphic&, TProgressStage stage, int percent, bool, const QRect&) {
+        reports.emplace_back(stage, percent);
+        WaitOutFirstInterval(stage);
+        if (stage == psRunning)
+            throw EAbort();
+    };
+    ASSERT_NO_THROW(image.Bitmap());
+    ASSERT_EQ(reports.size(), 3u);
+    EXPECT_EQ(reports[1].first, psRunning);
+    EXPECT_GT(reports[1].second, 0);
+    EXPECT_EQ(reports[2], std::make_pair(psEnding, 0));
+
+    ASSERT_TRUE(image.Decoded());
+    const QImage partial = image.Bitmap().convertToFormat(QImage::Format_Grayscale8);
+    EXPECT_EQ(partial.copy(0, 0, 1600, 8), full.copy(0, 0, 1600, 8));
+    const uchar* lastRow = partial.constScanLine(1199);
+    EXPECT_TRUE(std::all_of(lastRow, lastRow + 1600, [&](uchar v) { return v == lastRow[0] && v > 200; }));
+}
+
+TEST(JPEGImage, OtherErrorsFromAProgressHandlerPassOnAndLeaveNoBitmap)
+{
+    TJPEGImage image;
+    Load(image, WriteJpeg(SampleImage(1600, 1200, true)));
+    image.OnProgress = [&](TGraphic&, TProgressStage stage, int, bool, const QRect&) {
+        WaitOutFirstInterval(stage);
+        if (stage == psRunning)
+            throw std::runtime_error("handler failed");
+    };
+    EXPECT_THROW(image.Bitmap(), std::runtime_error);
+    EXPECT_FALSE(image.Decoded());
+}
+
+TEST(JPEGImage, AbortBeforeDecodingStartsLeavesNothingDecoded)
+{
+    TJPEGImage image;
+    Load(image, WriteJpeg(SampleImage(40, 24, true)));
+    image.OnProgress = [](TGraphic&, TProgressStage stage, int, bool, const QRect&) {
+        if (stage == psStarting)
+            throw EAbort();
+    };
+    EXPECT_NO_THROW(image.Bitmap());
+    EXPECT_FALSE(image.Decoded());
+}
+
+TEST(JPEGImage, LibjpegFailuresWhileDecodingRaiseTheirMessageCodeFromEveryDraw)
+{
+    const TBytes secondFrame = WithSecondFrameHeader(WriteJpeg(SampleImage(67, 45, false)));
+    const TBytes cmyk = WriteJpeg(SampleImage(16, 16, false), {88, false, true});
+
+    const struct {
+        const char* Name;
+        TBytes Jpeg;
+        int Code;
+    } cases[] = {
+        {"a second frame header", secondFrame, JERR_SOF_DUPLICATE},
+        {"four components", cmyk, JERR_CONVERSION_NOTIMPL},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TJPEGImage image;
+        Load(image, c.Jpeg);
+        QImage window(30, 30, QImage::Format_RGB32);
+        QPainter canvas(&window);
+        for (int draw = 0; draw < 2; ++draw) {
+            try {
+                image.Draw(canvas, window.rect());
+                ADD_FAILURE() << "decoded";
+            } catch (const EJPEG& error) {
+                EXPECT_EQ(error.what(), JpegErrorText(c.Code));
+            }
+            EXPECT_FALSE(image.Decoded());
+        }
+    }
+}
+
+TEST(JpegProgress, PercentageOfAllPassesTruncated)
+{
+    const struct {
+        long Counter, Limit;
+        int Completed, Total, Percent;
+    } cases[] = {
+        {0, 100, 0, 1, 0},
+        {99, 100, 0, 1, 99},
+        {1, 3, 0, 1, 33},
+        {2, 3, 0, 1, 66},
+        {50, 100, 1, 2, 75},
+        {10, 10, 2, 3, 100},
+        {5, 0, 0, 1, -1},
+        {5, 10, 0, 0, -1},
+    };
+    for (const auto& c : cases) {
+        jpeg_progress_mgr progress{};
+        progress.pass_counter = c.Counter;
+        progress.pass_limit = c.Limit;
+        progress.completed_passes = c.Completed;
+        progress.total_passes = c.Total;
+        EXPECT_EQ(ProgressPercent(progress), c.Percent) << c.Counter << "/" << c.Limit;
+    }
+}
