@@ -1,10 +1,14 @@
-// The image control needs an application object.
+// The image control needs an application object; the tests run headless,
+// also when CTest lists them.
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 int main(int argc, char** argv)
 {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication application(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
