@@ -12,7 +12,9 @@
 #include "app/ProgressBar.h"
 #include "app/Splitter.h"
 #include "app/StaticText.h"
+#include "core/CheckedFloat.h"
 #include "core/ConvertError.h"
+#include "numtext/ParseDecimal.h"
 
 TForm1* Form1 = nullptr;
 
@@ -78,6 +80,15 @@ TForm1::TForm1() : TForm("Form1")
     Action1 = ActionList1.Add("Action1");
     Action1->SetCaption(AnsiFromUtf8("Считать"));
     Action1->OnUpdate = [this](TAction* sender) { Action1Update(sender); };
+    Action1->OnExecute = [this](TAction* sender) { Action1Execute(sender); };
+    List->OnChange = [this](int item, TItemChange change) { ListChange(item, change); };
+    PageControl2->OnChange = [this] { PageControl2Change(); };
+
+    for (TLineSeries* series : {&Series1, &Series2}) {
+        series->SetSeriesColor(clRed);
+        series->Marks().SetVisible(false);
+        series->Marks().SetArrowLength(8);
+    }
 
     ApplyLayout(this, Form1Layout());
 
@@ -109,4 +120,28 @@ void TForm1::Action1Update(TAction* sender)
         available = false;
     }
     sender->SetEnabled(available);
+}
+
+void TForm1::Action1Execute(TAction*)
+{
+    CalcCapacitorTable();
+    List->setFocus();
+}
+
+double TForm1::RowCapacitance(int row) const
+{
+    return StoreDouble(ParseDecimal(List->Items().SubItem(row, 1)));
+}
+
+void TForm1::ListChange(int item, TItemChange)
+{
+    if (TabSheet4->isVisible())
+        PlotPhaseResponse(RowCapacitance(item));
+}
+
+void TForm1::PageControl2Change()
+{
+    const int selected = List->Selected();
+    if (PageControl2->ActivePageIndex() == 2 && selected >= 0)
+        PlotPhaseResponse(RowCapacitance(selected));
 }

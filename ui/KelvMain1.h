@@ -2,6 +2,8 @@
 // The main window: the inputs, the results list and the two charts.
 #include "app/Action.h"
 #include "app/Form.h"
+#include "app/ListItems.h"
+#include "chart/LineSeries.h"
 
 class TButton;
 class TEdit;
@@ -45,11 +47,30 @@ public:
     TStaticText* StaticText1;
     TPanel* Chart1;
     TPanel* Chart2;
+    TLineSeries Series1;
+    TLineSeries Series2;
     TActionList ActionList1;
     TAction* Action1;
 
     // Enables Calculate exactly when the five inputs parse and are in range.
     void Action1Update(TAction* sender);
+    // Calculates the table, then puts the keyboard focus on the results.
+    void Action1Execute(TAction* sender);
+    // Replots the phase for every reported row while the phase page is shown.
+    void ListChange(int item, TItemChange change);
+    // Replots the phase for the selected row when the phase page is switched to.
+    void PageControl2Change();
+
+    // Fills the results list and Series1 with one row and point per Мн. Everything is
+    // computed before anything is shown, so a failed calculation leaves the previous
+    // results as they were.
+    void CalcCapacitorTable();
+    // Fills Series2 with the phase shift of the capacitance over 1 to 199 Hz.
+    void PlotPhaseResponse(double cc);
+
+private:
+    // The capacitance text of a results row, as a number.
+    double RowCapacitance(int row) const;
 };
 
 extern TForm1* Form1;

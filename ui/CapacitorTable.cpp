@@ -1,0 +1,71 @@
+// The capacitor table: one results row and one attenuation-chart point per Мн.
+#include "KelvMain1.h"
+
+#include "InputNumber.h"
+#include "app/Edit.h"
+#include "app/ListView.h"
+#include "app/ProgressBar.h"
+#include "calc/CapacitorSweep.h"
+#include "numtext/FormatDecimal.h"
+
+#include <vector>
+
+namespace {
+
+constexpr std::string_view kColumnPicture = "0.0000";
+
+// Hides the progress bar again however the calculation ends.
+class TProgressShown {
+public:
+    explicit TProgressShown(TProgressBar* bar) : FBar(bar)
+    {
+        FBar->SetPosition(0);
+        FBar->show();
+    }
+    ~TProgressShown() { FBar->hide(); }
+    TProgressShown(const TProgressShown&) = delete;
+    TProgressShown& operator=(const TProgressShown&) = delete;
+
+private:
+    TProgressBar* FBar;
+};
+
+} // namespace
+
+void TForm1::CalcCapacitorTable()
+{
+    // The same trimmed texts the availability check accepted.
+    TSweepInputs inputs{};
+    inputs.Rc = ReadInputNumber(Edit1->Text());
+    inputs.F = ReadInputNumber(Edit2->Text());
+    inputs.Step = ReadInputNumber(Edit5->Text());
+    inputs.From = ReadInputNumber(Edit3->Text());
+    inputs.To = ReadInputNumber(Edit4->Text());
+
+    const std::vector<TSweepRow> rows = CalcSweepRows(inputs);
+    Bar->SetMin(0);
+    Bar->SetMax(SweepProgressMax(inputs.From, inputs.To, inputs.Step));
+
+    // Row texts in column order: Мн, attenuation, capacitance.
+    std::vector<AnsiString> texts;
+    texts.reserve(rows.size() * 3);
+    {
+        TProgressShown progress(Bar);
+        for (const TSweepRow& row : rows) {
+            texts.push_back(FormatDecimal(kColumnPicture, row.Mn));
+            texts.push_back(FormatDecimal(kColumnPicture, row.Attenuation));
+            texts.push_back(FormatDecimal(kColumnPicture, row.Capacitance));
+            Bar->SetPosition(Bar->Position() + 1);
+        }
+    }
+
+    // Nothing below can fail: publish the rows and points together.
+    List->hide();
+    Series1.ClearPoints();
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        Series1.AddPoint(rows[i].Capacitance, texts[3 * i + 1], AutoColor);
+    List->Items().Assign(std::move(texts));
+    List->show();
+    if (!rows.empty())
+        List->SelectRow(0);
+}
