@@ -105,8 +105,9 @@ void Decompress(TJpegDecompressor& jpeg, bool quantise, QImage& bitmap)
 void DecodeJpeg(const TJPEGData& data, const TJPEGDecodeOptions& options, const TJpegProgressEvent& progress,
     QImage& bitmap)
 {
-    TJpegDecompressor jpeg(data.Bytes);
+    // Declared first: the decompressor's progress hook refers to it.
     TJpegProgressReport report(progress);
+    TJpegDecompressor jpeg(data.Bytes);
     jpeg.SetProgressHook([&report](const jpeg_decompress_struct& info) { report.Update(info); });
     jpeg.ReadHeader();
 

@@ -47,6 +47,7 @@ TEST(Image, StretchFillsTheClientAreaInBothDirectionsIndependently)
     image.resize(200, 50);
     image.SetStretch(true);
     Read(image, HalvesBlock());
+    EXPECT_TRUE(image.testAttribute(Qt::WA_OpaquePaintEvent));
     const QImage window = Painted(image);
     EXPECT_TRUE(Dark(window, 0, 0) && Dark(window, 0, 49) && Dark(window, 95, 25));
     EXPECT_TRUE(Light(window, 105, 25) && Light(window, 199, 0) && Light(window, 199, 49));
@@ -57,6 +58,7 @@ TEST(Image, WithoutStretchDrawsAtOwnSizeTopLeftOrCentred)
     TImage image;
     image.resize(200, 50);
     Read(image, HalvesBlock());
+    EXPECT_FALSE(image.testAttribute(Qt::WA_OpaquePaintEvent));
     QImage window = Painted(image);
     EXPECT_TRUE(Dark(window, 2, 2) && Light(window, 62, 30));
     EXPECT_TRUE(Untouched(window, 70, 10) && Untouched(window, 10, 40));
@@ -82,16 +84,6 @@ TEST(Image, EmptyOrUnknownPictureDrawsNothing)
         EXPECT_TRUE(Untouched(window, 0, 0) && Untouched(window, 20, 15) && Untouched(window, 39, 29));
         EXPECT_FALSE(image.testAttribute(Qt::WA_OpaquePaintEvent));
     }
-}
-
-TEST(Image, IsOpaqueOnlyWhenThePictureCoversIt)
-{
-    TImage image;
-    image.resize(200, 50);
-    Read(image, HalvesBlock());
-    EXPECT_FALSE(image.testAttribute(Qt::WA_OpaquePaintEvent));
-    image.SetStretch(true);
-    EXPECT_TRUE(image.testAttribute(Qt::WA_OpaquePaintEvent));
 }
 
 TEST(Image, DecodingErrorWhilePaintingGoesToThePaintErrorHandler)

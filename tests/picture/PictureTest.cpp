@@ -45,15 +45,6 @@ TEST(PictureFormats, JpegIsRegisteredUnderBothExtensionsAndFoundByClassName)
     EXPECT_EQ(jpegFormats, expected);
 }
 
-TEST(Picture, ReadingTakesTheNewGraphicAndSignalsOneChange)
-{
-    TWatchedPicture watched;
-    watched.Read(JpegBlock(WriteJpeg(SampleImage(40, 30, true))));
-    EXPECT_EQ(watched.Changes, 1);
-    EXPECT_EQ(watched.Picture.Width(), 40);
-    EXPECT_EQ(watched.Picture.Height(), 30);
-}
-
 TEST(Picture, UnregisteredClassNameLeavesThePictureEmpty)
 {
     TWatchedPicture watched;
