@@ -5,22 +5,19 @@
 #include <stdexcept>
 
 TListItems::TListItems(int columns, QObject* parent)
-    : QAbstractTableModel(parent), FColumns(static_cast<std::size_t>(columns))
+    : QAbstractTableModel(parent), FTexts(columns)
 {
 }
 
 void TListItems::Clear()
 {
-    beginResetModel();
-    FTexts.clear();
-    FTexts.shrink_to_fit();
-    endResetModel();
+    Assign(TRowTexts(FTexts.Columns()));
 }
 
-void TListItems::Assign(std::vector<AnsiString>&& texts)
+void TListItems::Assign(TRowTexts&& texts)
 {
-    if (texts.size() % FColumns != 0)
-        throw std::invalid_argument("row texts do not fill whole rows");
+    if (texts.Columns() != FTexts.Columns())
+        throw std::invalid_argument("row texts do not match the list's columns");
     beginResetModel();
     FTexts = std::move(texts);
     endResetModel();
@@ -28,7 +25,7 @@ void TListItems::Assign(std::vector<AnsiString>&& texts)
 
 void TListItems::SetCaption(int row, const AnsiString& caption)
 {
-    FTexts[Index(row, 0)] = caption;
+    FTexts.Replace(row, 0, caption);
     const QModelIndex cell = index(row, 0);
     emit dataChanged(cell, cell);
     if (OnChange)
@@ -42,7 +39,7 @@ int TListItems::rowCount(const QModelIndex& parent) const
 
 int TListItems::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(FColumns);
+    return parent.isValid() ? 0 : FTexts.Columns();
 }
 
 QVariant TListItems::data(const QModelIndex& index, int role) const

@@ -1,6 +1,6 @@
 #pragma once
-// The rows of a report list: per row a caption and its sub-items, one text per
-// column, held flat so that a million rows cost little more than their texts.
+// The rows of a report list: per row a caption and its sub-items, one text per column.
+#include "RowTexts.h"
 #include "core/AnsiString.h"
 
 #include <QAbstractTableModel>
@@ -14,15 +14,15 @@ class TListItems : public QAbstractTableModel {
 public:
     explicit TListItems(int columns, QObject* parent = nullptr);
 
-    int Count() const { return static_cast<int>(FTexts.size() / FColumns); }
+    int Count() const { return FTexts.Count(); }
     // Text k of a row: 0 is the caption, 1 onwards the sub-items.
-    const AnsiString& Text(int row, int k) const { return FTexts[Index(row, k)]; }
-    const AnsiString& Caption(int row) const { return Text(row, 0); }
-    const AnsiString& SubItem(int row, int k) const { return Text(row, k + 1); }
+    std::string_view Text(int row, int k) const { return FTexts.Text(row, k); }
+    std::string_view Caption(int row) const { return Text(row, 0); }
+    std::string_view SubItem(int row, int k) const { return Text(row, k + 1); }
 
     void Clear();
-    // Replaces every row at once: texts.size() must be a multiple of the column count.
-    void Assign(std::vector<AnsiString>&& texts);
+    // Replaces every row at once; the texts must have the list's columns.
+    void Assign(TRowTexts&& texts);
     void SetCaption(int row, const AnsiString& caption);
 
     // Called for each row whose text changed.
@@ -44,9 +44,6 @@ public:
     const std::vector<TColumn>& Columns() const { return FColumnSpecs; }
 
 private:
-    std::size_t Index(int row, int k) const { return static_cast<std::size_t>(row) * FColumns + k; }
-
-    std::size_t FColumns;
-    std::vector<AnsiString> FTexts;
+    TRowTexts FTexts;
     std::vector<TColumn> FColumnSpecs;
 };

@@ -206,22 +206,18 @@ bool IsPlaceholder(char c)
     return c == '0' || c == '#';
 }
 
-// The sections of a picture; a missing one is empty.
-struct TPicture {
-    std::string_view Sections[kSections];
-};
-
-TPicture SplitPicture(std::string_view picture)
+// The sections of a picture (views into it); a missing one is empty.
+std::array<std::string_view, kSections> SplitPicture(std::string_view picture)
 {
     if (picture.size() >= kPictureLimit)
         throw EConvertError::FormatTooLong();
-    TPicture result;
+    std::array<std::string_view, kSections> result;
     int index = 0;
     std::size_t start = 0;
     for (std::size_t i = 0; i <= picture.size(); ++i) {
         if (i == picture.size() || picture[i] == ';') {
             if (index < kSections)
-                result.Sections[index++] = picture.substr(start, i - start);
+                result[index++] = picture.substr(start, i - start);
             start = i + 1;
         } else if (!IsPlaceholder(picture[i]) && picture[i] != '.' && picture[i] != ',') {
             throw EConvertError(FormatMessage("Format string holds an unsupported character: '%s'",
@@ -231,15 +227,7 @@ TPicture SplitPicture(std::string_view picture)
     return result;
 }
 
-// What a section asks of the digits; placeholders are counted from 0, left to right.
-struct TSection {
-    std::string_view Text;
-    int PointPosition;    // placeholders before the first "."
-    int Decimals;         // placeholders after it
-    int RequiredInteger;  // integer digits always written ("0" placeholders before the point)
-    int RequiredFraction; // fraction digits always written (up to the last "0")
-    bool Grouping;        // the section holds ","
-};
+using TSection = TDecimalPicture::TSection;
 
 TSection AnalyseSection(std::string_view text)
 {
@@ -263,7 +251,7 @@ TSection AnalyseSection(std::string_view text)
     }
     if (point < 0)
         point = placeholders;
-    return {text, point, placeholders - point, std::max(0, point - firstZero),
+    return {AnsiString(text), point, placeholders - point, std::max(0, point - firstZero),
             std::max(0, afterLastZero - point), grouping};
 }
 
@@ -322,30 +310,36 @@ AnsiString LayOut(const TSection& section, bool firstSection, const TDecimal& d)
 
 } // namespace
 
-AnsiString FormatDecimal(std::string_view picture, long double value)
+TDecimalPicture::TDecimalPicture(std::string_view picture)
 {
-    const TPicture pic = SplitPicture(picture);
+    const auto sections = SplitPicture(picture);
+    for (int i = 0; i < kSections; ++i)
+        FSections[i] = AnalyseSection(sections[i]);
+}
+
+AnsiString TDecimalPicture::Format(long double value) const
+{
     const TExtendedBits bits = BitsOf(value);
     const bool exactZero = bits.Exponent == 0 && bits.Mantissa == 0 && !bits.Negative;
     int index = exactZero ? 2 : bits.Negative ? 1 : 0; // a negative zero counts as negative
-    if (pic.Sections[index].empty())
+    if (FSections[index].Text.empty())
         index = 0;
-    if (pic.Sections[index].empty())
+    if (FSections[index].Text.empty())
         return GeneralForm(value);
 
-    TSection section = AnalyseSection(pic.Sections[index]);
     TDecimal d;
-    RoundToDecimal(value, kExpansionDigits, section.Decimals, d);
+    RoundToDecimal(value, kExpansionDigits, FSections[index].Decimals, d);
     if (d.Kind != vkFinite || d.Exponent > kExpansionDigits)
         return GeneralForm(value);
     if (d.Count == 0) { // rounded to zero: the zero section, else the first
-        const int zeroIndex = pic.Sections[2].empty() ? 0 : 2;
-        if (zeroIndex != index) {
-            index = zeroIndex;
-            if (pic.Sections[index].empty())
-                return GeneralForm(value);
-            section = AnalyseSection(pic.Sections[index]);
-        }
+        index = FSections[2].Text.empty() ? 0 : 2;
+        if (FSections[index].Text.empty())
+            return GeneralForm(value);
     }
-    return LayOut(section, index == 0, d);
+    return LayOut(FSections[index], index == 0, d);
+}
+
+AnsiString FormatDecimal(std::string_view picture, long double value)
+{
+    return TDecimalPicture(picture).Format(value);
 }

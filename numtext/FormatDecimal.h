@@ -19,3 +19,24 @@
 // supported: a picture holding any character other than "0#.,;" is refused with
 // EConvertError, as is a picture of 225 characters or more ("Format string too long").
 AnsiString FormatDecimal(std::string_view picture, long double value);
+
+// A picture analysed once, for writing many numbers with it; Format(value) gives what
+// FormatDecimal(picture, value) gives. Construction refuses a picture as FormatDecimal does.
+class TDecimalPicture {
+public:
+    explicit TDecimalPicture(std::string_view picture);
+    AnsiString Format(long double value) const;
+
+    // What a section asks of the digits; placeholders are counted from 0, left to right.
+    struct TSection {
+        AnsiString Text;
+        int PointPosition;    // placeholders before the first "."
+        int Decimals;         // placeholders after it
+        int RequiredInteger;  // integer digits always written ("0" placeholders before the point)
+        int RequiredFraction; // fraction digits always written (up to the last "0")
+        bool Grouping;        // the section holds ","
+    };
+
+private:
+    TSection FSections[3]; // positive, negative, zero; a missing section has no text
+};

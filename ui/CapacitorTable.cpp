@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr std::string_view kColumnPicture = "0.0000";
+constexpr std::size_t kRowCharacters = 20; // "1,0001" "0,0009" "1,0221" and a little more
 
 // Hides the progress bar again however the calculation ends.
 class TProgressShown {
@@ -47,14 +47,15 @@ void TForm1::CalcCapacitorTable()
     Bar->SetMax(SweepProgressMax(inputs.From, inputs.To, inputs.Step));
 
     // Row texts in column order: Мн, attenuation, capacitance.
-    std::vector<AnsiString> texts;
-    texts.reserve(rows.size() * 3);
+    const TDecimalPicture picture("0.0000");
+    TRowTexts texts(3);
+    texts.Reserve(rows.size(), kRowCharacters);
     {
         TProgressShown progress(Bar);
         for (const TSweepRow& row : rows) {
-            texts.push_back(FormatDecimal(kColumnPicture, row.Mn));
-            texts.push_back(FormatDecimal(kColumnPicture, row.Attenuation));
-            texts.push_back(FormatDecimal(kColumnPicture, row.Capacitance));
+            texts.Append(picture.Format(row.Mn));
+            texts.Append(picture.Format(row.Attenuation));
+            texts.Append(picture.Format(row.Capacitance));
             Bar->SetPosition(Bar->Position() + 1);
         }
     }
@@ -62,8 +63,8 @@ void TForm1::CalcCapacitorTable()
     // Nothing below can fail: publish the rows and points together.
     List->hide();
     Series1.ClearPoints();
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        Series1.AddPoint(rows[i].Capacitance, texts[3 * i + 1], AutoColor);
+    for (int i = 0; i < texts.Count(); ++i)
+        Series1.AddPoint(rows[i].Capacitance, AnsiString(texts.Text(i, 1)), AutoColor);
     List->Items().Assign(std::move(texts));
     List->show();
     if (!rows.empty())

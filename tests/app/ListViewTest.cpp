@@ -24,7 +24,10 @@ struct TListFixture : testing::Test {
     {
         Window.resize(300, 300);
         List->setGeometry(0, 0, 300, 300);
-        List->Items().Assign({"r0", "a", "r1", "b", "r2", "c"});
+        TRowTexts texts(2);
+        for (const char* text : {"r0", "a", "r1", "b", "r2", "c"})
+            texts.Append(text);
+        List->Items().Assign(std::move(texts));
         List->OnChange = [this](int row, TItemChange change) { Reports.push_back({row, change}); };
         Window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&Window));

@@ -42,7 +42,7 @@ protected:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
     }
 
-    AnsiString Cell(int row, int k) const { return Form->List->Items().Text(row, k); }
+    AnsiString Cell(int row, int k) const { return AnsiString(Form->List->Items().Text(row, k)); }
     // The capacitance a row shows, read back from its text.
     double CellCapacitance(int row) const { return static_cast<double>(ParseDecimal(Cell(row, 2))); }
     int Rows() const { return Form->List->Items().Count(); }
