@@ -5,6 +5,7 @@
 #include "Guarded.h"
 #include "HintProperties.h"
 #include "HintWindow.h"
+#include "core/Abort.h"
 #include "core/Exception.h"
 #include "core/QtText.h"
 #include "numtext/DecimalSeparators.h"
@@ -134,6 +135,9 @@ AnsiString TApplication::ErrorBoxText(const AnsiString& message)
 
 void TApplication::HandleException(const std::exception& error)
 {
+    if (dynamic_cast<const EAbort*>(&error))
+        return; // a silent stop
+
     const auto* own = dynamic_cast<const Exception*>(&error);
     FPendingErrors.push_back(ErrorBoxText(own ? own->Message() : AnsiString(error.what())));
     // Shown once the failed handler has returned to the loop, so that a paint or a

@@ -85,6 +85,9 @@ void ApplyLayout(QWidget* form, std::span<const TControlLayout> layout)
             const QRect bounds(entry.Left, entry.Top, entry.Width, entry.Height);
             if (!bounds.isNull())
                 control->setGeometry(Scaled(bounds));
+            // A one-line label never cuts its text, whatever the font's metrics.
+            if (auto* label = qobject_cast<QLabel*>(control); label && !label->wordWrap())
+                label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
             if (!entry.Visible)
                 control->hide();
             if (entry.Align != alNone)

@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "numtext/DecimalSeparators.h"
 #include "ui/KelvMain1.h"
+#include "ui/sx.h"
 
 int main(int argc, char** argv)
 {
@@ -10,5 +11,7 @@ int main(int argc, char** argv)
     TApplication application(argc, argv);
     TForm1 form1;
     Form1 = &form1;
+    TForm2 form2;
+    Form2 = &form2;
     return application.Run();
 }

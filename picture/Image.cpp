@@ -58,11 +58,14 @@ void TImage::Paint(QPainter& canvas)
 
 void TImage::paintEvent(QPaintEvent*)
 {
+    if (FPaintFailed)
+        return;
     QPainter canvas(this);
     // Nothing may unwind through Qt's event dispatch.
     try {
         Paint(canvas);
     } catch (const std::exception& error) {
+        FPaintFailed = true;
         if (PaintErrorHandler())
             PaintErrorHandler()(error);
         else
@@ -77,6 +80,7 @@ void TImage::resizeEvent(QResizeEvent*)
 
 void TImage::PictureChanged()
 {
+    FPaintFailed = false;
     UpdateOpacity();
     update();
 }

@@ -26,6 +26,8 @@ public:
     void Paint(QPainter& canvas);
 
     // One handler for all image controls; without one, errors go to Qt's warning output.
+    // A picture that fails to draw is reported once and then left undrawn until it
+    // changes, so that a repaint after the report cannot raise it again and again.
     static void SetPaintErrorHandler(TPaintErrorHandler handler);
 
 protected:
@@ -38,6 +40,7 @@ private:
     void UpdateOpacity();
 
     TPicture FPicture;
+    bool FPaintFailed = false; // the picture could not be drawn; not tried again until it changes
     bool FStretch = false;
     bool FCenter = false;
 };

@@ -1,7 +1,7 @@
 #include "picture/JPEGImage.h"
 
 #include "core/PictureErrors.h"
-#include "picture/Abort.h"
+#include "core/Abort.h"
 #include "picture/JpegDecoder.h"
 #include "picture/MemoryStream.h"
 #include "picture/PictureFormats.h"

@@ -2,6 +2,7 @@
 
 #include "InputNumber.h"
 #include "KelvMain1Layout.h"
+#include "sx.h"
 #include "app/Button.h"
 #include "app/Edit.h"
 #include "app/GroupBox.h"
@@ -83,6 +84,7 @@ TForm1::TForm1() : TForm("Form1")
     Action1->OnExecute = [this](TAction* sender) { Action1Execute(sender); };
     List->OnChange = [this](int item, TItemChange change) { ListChange(item, change); };
     PageControl2->OnChange = [this] { PageControl2Change(); };
+    Button2->OnClick = [this] { Button2Click(); };
 
     for (TLineSeries* series : {&Series1, &Series2}) {
         series->SetSeriesColor(clRed);
@@ -144,4 +146,9 @@ void TForm1::PageControl2Change()
     const int selected = List->Selected();
     if (PageControl2->ActivePageIndex() == 2 && selected >= 0)
         PlotPhaseResponse(RowCapacitance(selected));
+}
+
+void TForm1::Button2Click()
+{
+    Form2->ShowModal();
 }

@@ -60,6 +60,8 @@ public:
     void ListChange(int item, TItemChange change);
     // Replots the phase for the selected row when the phase page is switched to.
     void PageControl2Change();
+    // Shows the schematic window modally.
+    void Button2Click();
 
     // Fills the results list and Series1 with one row and point per Мн. Everything is
     // computed before anything is shown, so a failed calculation leaves the previous

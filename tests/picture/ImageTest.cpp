@@ -95,7 +95,15 @@ TEST(Image, DecodingErrorWhilePaintingGoesToThePaintErrorHandler)
     std::vector<std::string> errors;
     TImage::SetPaintErrorHandler([&](const std::exception& error) { errors.emplace_back(error.what()); });
     image.grab();
-    TImage::SetPaintErrorHandler(nullptr);
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0].rfind("JPEG error #", 0), 0u);
+
+    // Reported once: the repaint that follows the error box must not raise it again.
+    image.grab();
+    EXPECT_EQ(errors.size(), 1u);
+    // New picture data is tried afresh.
+    Read(image, JpegBlock(WithSecondFrameHeader(WriteJpeg(SampleImage(40, 24, true)))));
+    image.grab();
+    TImage::SetPaintErrorHandler(nullptr);
+    EXPECT_EQ(errors.size(), 2u);
 }

@@ -5,6 +5,7 @@
 #include "app/Edit.h"
 #include "numtext/DecimalSeparators.h"
 #include "ui/KelvMain1.h"
+#include "ui/sx.h"
 
 #include <gtest/gtest.h>
 
@@ -17,12 +18,16 @@ protected:
         ReadLocaleSeparators(locale);
         Form = std::make_unique<TForm1>();
         Form1 = Form.get();
+        Schematic = std::make_unique<TForm2>();
+        Form2 = Schematic.get();
         Form->Show();
         Application->Idle();
     }
 
     void TearDown() override
     {
+        Form2 = nullptr;
+        Schematic.reset();
         Form1 = nullptr;
         Form.reset();
         ReadLocaleSeparators("C");
@@ -32,4 +37,5 @@ protected:
 
     TErrorBoxes Boxes;
     std::unique_ptr<TForm1> Form;
+    std::unique_ptr<TForm2> Schematic;
 };

@@ -1,21 +1,27 @@
 // Renders the program's windows to PNG files without a display, for review and
-// for the README: RenderWindows <output folder>.
+// for the README: RenderWindows <output folder>. Writes the main window as it
+// starts (main-window.png), after Calculate with the default inputs
+// (main-window-calculated.png), and the schematic window (schematic-window.png).
 #include "app/Application.h"
+#include "app/Button.h"
 #include "numtext/DecimalSeparators.h"
 #include "ui/KelvMain1.h"
+#include "ui/sx.h"
 
 #include <QDir>
 #include <QPixmap>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 
-bool Save(QWidget* window, const QString& path)
+bool Save(QWidget* window, const QDir& out, const char* name)
 {
-    Application->Idle(); // the command update, as after start-up
+    Application->Idle(); // the command update, as whenever the loop waits
     QCoreApplication::processEvents();
+    const QString path = out.filePath(name);
     if (!window->grab().save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
@@ -37,9 +43,20 @@ int main(int argc, char** argv)
     TApplication application(argc, argv);
     TForm1 form1;
     Form1 = &form1;
+    TForm2 form2;
+    Form2 = &form2;
     form1.Show();
 
     const QDir out(QString::fromLocal8Bit(argv[1]));
     out.mkpath(".");
-    return Save(&form1, out.filePath("Form1.png")) ? 0 : 1;
+    bool ok = Save(&form1, out, "main-window.png");
+    form1.Button1->click();
+    ok = Save(&form1, out, "main-window-calculated.png") && ok;
+    // The schematic window is modal: grab it from inside its modal show.
+    QTimer::singleShot(0, &form2, [&] {
+        ok = Save(&form2, out, "schematic-window.png") && ok;
+        form2.Button1->click();
+    });
+    form1.Button2->click();
+    return ok ? 0 : 1;
 }

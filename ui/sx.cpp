@@ -1,0 +1,51 @@
+#include "sx.h"
+
+#include "sxLayout.h"
+#include "app/Application.h"
+#include "app/Button.h"
+#include "app/Guarded.h"
+#include "app/Label.h"
+#include "app/Panel.h"
+#include "assets/SchematicPicture.h"
+#include "picture/Image.h"
+#include "picture/MemoryStream.h"
+
+TForm2* Form2 = nullptr;
+
+TForm2::TForm2() : TForm("Form2")
+{
+    SetClientSize(530, 357);
+    Position = poDesktopCenter;
+
+    Panel1 = new TPanel(this);
+    Panel1->setObjectName("Panel1");
+    Panel1->SetBevelOuter(bvLowered);
+    Image1 = new TImage(Panel1);
+    Image1->setObjectName("Image1");
+    Image1->SetStretch(true);
+    Label1 = new TLabel(this);
+    Label1->setObjectName("Label1");
+    Button1 = new TButton(this);
+    Button1->setObjectName("Button1");
+    Button1->OnClick = [this] { Button1Click(); };
+
+    ApplyLayout(this, Form2Layout());
+    Button1->SetDefault(true);
+    SetBorderStyle(bsToolWindow);
+
+    // A picture that cannot be drawn is reported like any other failure.
+    TImage::SetPaintErrorHandler([](const std::exception& error) {
+        if (Application)
+            Application->HandleException(error);
+    });
+    // Only the header is read now; the picture is decoded when first drawn.
+    Guarded([this] {
+        TMemoryStream stream(SchematicPictureData());
+        Image1->Picture().ReadData(stream);
+    });
+}
+
+void TForm2::Button1Click()
+{
+    SetModalResult(mrOk);
+}
