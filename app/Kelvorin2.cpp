@@ -2,16 +2,12 @@
 // runs the event loop until the main window closes.
 #include "app/Application.h"
 #include "numtext/DecimalSeparators.h"
-#include "ui/KelvMain1.h"
-#include "ui/sx.h"
+#include "ui/ProgramWindows.h"
 
 int main(int argc, char** argv)
 {
     ReadLocaleSeparators();
     TApplication application(argc, argv);
-    TForm1 form1;
-    Form1 = &form1;
-    TForm2 form2;
-    Form2 = &form2;
+    TProgramWindows windows;
     return application.Run();
 }

@@ -45,7 +45,7 @@ TEST_F(TMainWindowTest, CalculateIsAvailableExactlyWhenTheInputsParseAndAreInRan
         {&TForm1::Edit1, "1e308", true},
     };
     for (const auto& c : cases) {
-        TEdit* field = Form.get()->*c.field;
+        TEdit* field = Form->*c.field;
         const AnsiString saved = field->Text();
         field->SetText(AnsiFromUtf8(c.text));
         Application->Idle();

@@ -18,7 +18,7 @@ protected:
     void SetUp() override
     {
         StartUnder("ru_RU.UTF-8");
-        QApplication::setActiveWindow(Form.get());
+        QApplication::setActiveWindow(Form);
     }
 
     void Calculate()
@@ -203,7 +203,7 @@ TEST_F(TCalculationTest, AFailedCalculationKeepsThePreviousResults)
     };
     for (const auto& c : cases) {
         TErrorBoxes boxes;
-        TEdit* field = Form.get()->*c.field;
+        TEdit* field = Form->*c.field;
         const AnsiString saved = field->Text();
         Application->Idle();
         field->SetText(AnsiFromUtf8(c.text));

@@ -4,8 +4,7 @@
 #include "app/Button.h"
 #include "app/Edit.h"
 #include "numtext/DecimalSeparators.h"
-#include "ui/KelvMain1.h"
-#include "ui/sx.h"
+#include "ui/ProgramWindows.h"
 
 #include <gtest/gtest.h>
 
@@ -16,26 +15,22 @@ protected:
     void StartUnder(const char* locale)
     {
         ReadLocaleSeparators(locale);
-        Form = std::make_unique<TForm1>();
-        Form1 = Form.get();
-        Schematic = std::make_unique<TForm2>();
-        Form2 = Schematic.get();
+        Windows = std::make_unique<TProgramWindows>();
+        Form = &Windows->Main;
         Form->Show();
         Application->Idle();
     }
 
     void TearDown() override
     {
-        Form2 = nullptr;
-        Schematic.reset();
-        Form1 = nullptr;
-        Form.reset();
+        Form = nullptr;
+        Windows.reset();
         ReadLocaleSeparators("C");
     }
 
     bool CalculateEnabled() const { return Form->Button1->isEnabled(); }
 
     TErrorBoxes Boxes;
-    std::unique_ptr<TForm1> Form;
-    std::unique_ptr<TForm2> Schematic;
+    std::unique_ptr<TProgramWindows> Windows;
+    TForm1* Form = nullptr;
 };

@@ -120,7 +120,7 @@ TEST_F(TMainWindowTest, StartsOnTheInputPageWithAnEmptyListAndHiddenBar)
 TEST_F(TMainWindowTest, TabVisitsTheStepFieldAfterCalculate)
 {
     StartUnder("ru_RU.UTF-8");
-    QApplication::setActiveWindow(Form.get());
+    QApplication::setActiveWindow(Form);
     Form->Edit4->setFocus();
     const std::vector<QWidget*> expected = {Form->Button1, Form->Edit5, Form->Button2};
     for (QWidget* next : expected) {

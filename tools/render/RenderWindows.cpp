@@ -5,8 +5,7 @@
 #include "app/Application.h"
 #include "app/Button.h"
 #include "numtext/DecimalSeparators.h"
-#include "ui/KelvMain1.h"
-#include "ui/sx.h"
+#include "ui/ProgramWindows.h"
 
 #include <QDir>
 #include <QPixmap>
@@ -41,10 +40,9 @@ int main(int argc, char** argv)
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     ReadLocaleSeparators();
     TApplication application(argc, argv);
-    TForm1 form1;
-    Form1 = &form1;
-    TForm2 form2;
-    Form2 = &form2;
+    TProgramWindows windows;
+    TForm1& form1 = windows.Main;
+    TForm2& form2 = windows.Schematic;
     form1.Show();
 
     const QDir out(QString::fromLocal8Bit(argv[1]));
