@@ -47,7 +47,7 @@ void SetFontColor(QWidget* control, TColor color)
     control->setPalette(palette);
 }
 
-QFont MakeFont(const TFontSpec& spec)
+QFont MakeFont(const TFontStyle& style)
 {
     static const bool substituted = [] {
         // Stand-ins with the same metrics where the Windows faces are missing.
@@ -56,14 +56,14 @@ QFont MakeFont(const TFontSpec& spec)
         return true;
     }();
     (void)substituted;
-    QFont font(spec.Name);
-    font.setPixelSize(std::max(1, Scaled(std::abs(spec.Height))));
-    font.setBold(spec.Bold);
+    QFont font(style.Name);
+    font.setPixelSize(std::max(1, Scaled(std::abs(style.Height))));
+    font.setBold(style.Bold);
     return font;
 }
 
-void SetControlFont(QWidget* control, const TFontSpec& spec)
+void SetControlFont(QWidget* control, const TFontStyle& style)
 {
-    control->setFont(MakeFont(spec));
-    SetFontColor(control, spec.Color);
+    control->setFont(MakeFont(style));
+    SetFontColor(control, style.Color);
 }

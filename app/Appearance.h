@@ -17,7 +17,7 @@ void SetControlColor(QWidget* control, TColor color);
 // The colour of the control's text.
 void SetFontColor(QWidget* control, TColor color);
 
-struct TFontSpec {
+struct TFontStyle {
     const char* Name;
     int Height;          // negative: character height in pixels at 120 pixels per inch
     TColor Color;
@@ -25,5 +25,5 @@ struct TFontSpec {
 };
 
 // The font at the screen's resolution; missing families fall back to a metric-compatible face.
-QFont MakeFont(const TFontSpec& spec);
-void SetControlFont(QWidget* control, const TFontSpec& spec);
+QFont MakeFont(const TFontStyle& style);
+void SetControlFont(QWidget* control, const TFontStyle& style);

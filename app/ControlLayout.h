@@ -22,7 +22,7 @@ struct TControlLayout {
     const char* Text;             // caption or text, UTF-8
     const char* Hint;             // UTF-8
     TShowHint ShowHint;
-    const TFontSpec* Font;        // null: the parent's font
+    const TFontStyle* Font;        // null: the parent's font
     TColor Color;
     bool Visible = true;
 };

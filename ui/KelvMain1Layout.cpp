@@ -2,9 +2,9 @@
 
 namespace {
 
-const TFontSpec kFormFont{"MS Sans Serif", -13, clWindowText};
-const TFontSpec kBlueFont{"MS Sans Serif", -13, clBlue};
-const TFontSpec kBlackFont{"MS Sans Serif", -13, clBlack};
+const TFontStyle kFormFont{"MS Sans Serif", -13, clWindowText};
+const TFontStyle kBlueFont{"MS Sans Serif", -13, clBlue};
+const TFontStyle kBlackFont{"MS Sans Serif", -13, clBlack};
 
 const char* const kInputHint = "Исходные данные";
 

@@ -2,8 +2,8 @@
 
 namespace {
 
-const TFontSpec kFormFont{"MS Sans Serif", -13, clWindowText};
-const TFontSpec kLinkFont{"MS Sans Serif", -15, clBlue, true};
+const TFontStyle kFormFont{"MS Sans Serif", -13, clWindowText};
+const TFontStyle kLinkFont{"MS Sans Serif", -15, clBlue, true};
 
 // Positions and sizes at 120 pixels per inch, relative to the parent's client area.
 const TControlLayout kLayout[] = {
