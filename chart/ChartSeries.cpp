@@ -48,6 +48,14 @@ void TChartSeries::ClearPoints()
         FParentChart->Invalidate();
 }
 
+void TChartSeries::ReservePoints(int count)
+{
+    FXValues.Reserve(count);
+    FYValues.Reserve(count);
+    FColors.reserve(static_cast<std::size_t>(count));
+    FLabels.reserve(static_cast<std::size_t>(count));
+}
+
 TColor TChartSeries::PointColor(int index) const
 {
     if (index < 0 || index >= static_cast<int>(FColors.size()))

@@ -28,6 +28,8 @@ public:
     void InsertValueAt(int index, double value);
     // Empties the list and releases its storage.
     void RemoveAllValues();
+    // Room for this many values, so that a long run of adds does not copy the storage as it grows.
+    void Reserve(int count) { FValues.reserve(static_cast<std::size_t>(count)); }
 
     double LowestValue() const;
     double HighestValue() const;

@@ -63,6 +63,7 @@ void TForm1::CalcCapacitorTable()
     // Nothing below can fail: publish the rows and points together.
     List->hide();
     Series1.ClearPoints();
+    Series1.ReservePoints(texts.Count());
     for (int i = 0; i < texts.Count(); ++i)
         Series1.AddPoint(rows[i].Capacitance, AnsiString(texts.Text(i, 1)), AutoColor);
     List->Items().Assign(std::move(texts));
