@@ -2,6 +2,13 @@
 
 #include <algorithm>
 
+TAction::~TAction()
+{
+    // Controls may outlive their window's commands (child controls go last).
+    for (TActionClient* client : FClients)
+        client->ActionDestroyed();
+}
+
 void TAction::SetCaption(const AnsiString& caption)
 {
     if (caption == FCaption)

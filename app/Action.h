@@ -14,6 +14,8 @@ using TActionEvent = std::function<void(TAction*)>;
 class TActionClient {
 public:
     virtual void ActionChanged(const TAction& action) = 0;
+    // The command is being destroyed; the client must forget it.
+    virtual void ActionDestroyed() = 0;
 
 protected:
     ~TActionClient() = default;
@@ -22,6 +24,7 @@ protected:
 class TAction {
 public:
     explicit TAction(AnsiString name) : FName(std::move(name)) {}
+    ~TAction();
     TAction(const TAction&) = delete;
     TAction& operator=(const TAction&) = delete;
 

@@ -28,6 +28,7 @@ public:
 
 private:
     void ActionChanged(const TAction& action) override;
+    void ActionDestroyed() override { FAction = nullptr; }
     void Clicked();
 
     TAction* FAction = nullptr;

@@ -110,3 +110,19 @@ TEST(Action, AModalFormDisablesTheOthersAndEndsWithItsModalResult)
     QTimer::singleShot(0, &dialog, [&] { dialog.SetModalResult(mrOk); });
     EXPECT_EQ(dialog.ShowModal(), mrOk);
 }
+
+TEST(Action, AButtonAndItsCommandMayGoInEitherOrder)
+{
+    TForm form("Lifetimes");
+    auto action = std::make_unique<TAction>("Action1");
+    auto* first = new TButton(&form);
+    auto* second = new TButton(&form);
+    first->SetAction(action.get());
+    second->SetAction(action.get());
+    delete first; // the command must stop telling it about changes
+    action->SetEnabled(false);
+    EXPECT_FALSE(second->isEnabled());
+    action.reset(); // the button must forget the command
+    EXPECT_EQ(second->Action(), nullptr);
+    second->click();
+}
