@@ -160,6 +160,12 @@ void TApplication::ShowPendingErrors()
 
 bool TApplication::notify(QObject* receiver, QEvent* event)
 {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::KeyPress || type == QEvent::MouseButtonPress) && FHintState.Shown()) {
+        FHintState.Cancel();
+        if (FHintWindow)
+            FHintWindow->hide();
+    }
     // The last net: handlers catch their own exceptions, this catches any that slip through.
     try {
         return QApplication::notify(receiver, event);

@@ -22,6 +22,12 @@ void THintState::Update(long long now, const void* target)
     }
 }
 
+void THintState::Cancel()
+{
+    FShown = nullptr;
+    FExpired = true;
+}
+
 long long THintState::NextDeadline() const
 {
     if (FShown)

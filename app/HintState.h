@@ -14,6 +14,9 @@ public:
 
     // The hinted control under the mouse at the given time (milliseconds); null for none.
     void Update(long long now, const void* target);
+    // A key or mouse button was pressed: the hint goes and stays away until the mouse
+    // reaches another control.
+    void Cancel();
     // The control whose hint is up; null when none is.
     const void* Shown() const { return FShown; }
     // The time at which Update should run again to show or hide a hint; -1 when nothing is due.

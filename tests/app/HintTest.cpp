@@ -35,6 +35,23 @@ TEST(HintState, ShowsAfterThePauseMovesAtOnceWhileUpAndHidesAfterTheStay)
     }
 }
 
+TEST(HintState, APressTakesTheHintAwayUntilTheMouseMovesOn)
+{
+    THintState state;
+    int a = 0, b = 0;
+    state.Update(0, &a);
+    state.Update(500, &a);
+    ASSERT_EQ(state.Shown(), &a);
+    state.Cancel();
+    EXPECT_EQ(state.Shown(), nullptr);
+    state.Update(5000, &a);
+    EXPECT_EQ(state.Shown(), nullptr);
+    EXPECT_EQ(state.NextDeadline(), -1);
+    state.Update(5100, &b);
+    state.Update(5600, &b);
+    EXPECT_EQ(state.Shown(), &b);
+}
+
 TEST(HintState, TimingsAreSettings)
 {
     THintState state({100, 50, 1000});

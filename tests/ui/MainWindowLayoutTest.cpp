@@ -162,6 +162,15 @@ TEST_F(TMainWindowTest, RestingTheMouseOnAFieldShowsThePageHint)
     RunLoopFor(800);
     ASSERT_NE(Application->HintWindow(), nullptr);
     EXPECT_EQ(Application->HintWindow()->Text(), AnsiFromUtf8("Исходные данные"));
+    QTest::keyClick(Form->Edit1, Qt::Key_A);
+    EXPECT_EQ(Application->HintWindow(), nullptr) << "a key press takes the hint away";
+    RunLoopFor(600);
+    EXPECT_EQ(Application->HintWindow(), nullptr) << "and it stays away while the mouse rests";
+
+    QCursor::setPos(Form->Label1->mapToGlobal(Form->Label1->rect().center()));
+    RunLoopFor(700);
+    ASSERT_NE(Application->HintWindow(), nullptr);
+    EXPECT_EQ(Application->HintWindow()->Text(), AnsiFromUtf8("Сопротивление утечки сетки лампы следующего каскада"));
     QCursor::setPos(Form->List->viewport()->mapToGlobal(QPoint(20, 100)));
     RunLoopFor(100);
     EXPECT_EQ(Application->HintWindow(), nullptr);
