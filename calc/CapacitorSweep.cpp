@@ -64,9 +64,14 @@ std::vector<TSweepRow> CalcSweepRows(const TSweepInputs& in)
         // never moves it at all.
         if (rows.size() == static_cast<std::size_t>(kMaxSweepRows))
             throw ETooManyRows(kMaxSweepRows);
-        const TSweepRow row{mn, StoreDouble(Attenuation(mn)), StoreDouble(Capacitance(mn, in.F, in.Rc))};
+        // The attenuation is checked before the capacitance is computed, so each fault
+        // is reported by the step that made it (log10 of 0 divides by zero before
+        // the square root of -1 is invalid).
+        const double attenuation = StoreDouble(Attenuation(mn));
         scope.Check();
-        rows.push_back(row);
+        const double capacitance = StoreDouble(Capacitance(mn, in.F, in.Rc));
+        scope.Check();
+        rows.push_back({mn, attenuation, capacitance});
         mn = NextMn(mn, in.Step);
     }
     return rows;

@@ -13,6 +13,7 @@ TChartSeries::TChartSeries()
 
 TChartSeries::~TChartSeries()
 {
+    ClearPoints(); // OnClearValues hears of it; the chart repaints unless it is going too
     SetParentChart(nullptr);
 }
 

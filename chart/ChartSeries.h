@@ -27,9 +27,9 @@ public:
     int AddPoint(double value, const AnsiString& label, TColor color);
     // Adds a point at its place in X order; returns its index, or −1 when refused.
     int AddPointXY(double x, double y, const AnsiString& label, TColor color);
-    // Removes every point and releases the storage.
     // Room for this many points, for a caller about to add them in one go.
     void ReservePoints(int count);
+    // Removes every point and releases the storage.
     void ClearPoints();
 
     int PointCount() const { return FXValues.ValueCount(); }

@@ -107,6 +107,14 @@ void TChartValueList::SetMultiplier(double value)
     FOwner.Repaint();
 }
 
+void TChartValueList::SetOrder(TChartListOrder value)
+{
+    if (value == FOrder)
+        return;
+    FOrder = value;
+    FOwner.Repaint();
+}
+
 void TChartValueList::SetDateTime(bool value)
 {
     if (value == FDateTime)

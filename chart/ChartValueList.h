@@ -43,7 +43,7 @@ public:
     void SetDateTime(bool value);
     const AnsiString& Name() const { return FName; }
     TChartListOrder Order() const { return FOrder; }
-    void SetOrder(TChartListOrder value) { FOrder = value; }
+    void SetOrder(TChartListOrder value);
 
 private:
     void UpdateStats() const;

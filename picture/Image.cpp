@@ -66,6 +66,7 @@ void TImage::paintEvent(QPaintEvent*)
         Paint(canvas);
     } catch (const std::exception& error) {
         FPaintFailed = true;
+        UpdateOpacity(); // what lies beneath shows through the undrawn picture
         if (PaintErrorHandler())
             PaintErrorHandler()(error);
         else
@@ -89,7 +90,7 @@ void TImage::PictureChanged()
 void TImage::UpdateOpacity()
 {
     const TGraphic* graphic = FPicture.Graphic();
-    const bool covers = graphic && !graphic->Empty() && !graphic->Transparent()
+    const bool covers = graphic && !FPaintFailed && !graphic->Empty() && !graphic->Transparent()
         && (FStretch || (graphic->Width() >= width() && graphic->Height() >= height()));
     setAttribute(Qt::WA_OpaquePaintEvent, covers);
 }

@@ -48,14 +48,25 @@ bool TJPEGImage::Empty() const
     return FData->Bytes.empty();
 }
 
+namespace {
+
+// A size from the header at the chosen scale, rounded up as the decoder rounds it.
+int ScaledLength(int length, TJPEGScale scale)
+{
+    const int divisor = 1 << scale;
+    return (length + divisor - 1) / divisor;
+}
+
+} // namespace
+
 int TJPEGImage::Width() const
 {
-    return Decoded() ? FBitmap.width() : FData->Width;
+    return Decoded() ? FBitmap.width() : ScaledLength(FData->Width, FOptions.Scale);
 }
 
 int TJPEGImage::Height() const
 {
-    return Decoded() ? FBitmap.height() : FData->Height;
+    return Decoded() ? FBitmap.height() : ScaledLength(FData->Height, FOptions.Scale);
 }
 
 void TJPEGImage::SetWidth(int)
@@ -100,15 +111,22 @@ void TJPEGImage::Decode()
     const TJpegProgressEvent progress = [this](TProgressStage stage, int percent, bool redraw, const QRect& rect) {
         Progress(stage, percent, redraw, rect);
     };
+    // A progress handler may read new data or change an option meanwhile, so the
+    // decoder works on its own reference to the bytes and on a bitmap of its own.
+    // On an error the bitmap stays absent, so the next draw reports the error again.
+    const std::shared_ptr<const TJPEGData> data = FData;
+    const TJPEGDecodeOptions options = FOptions;
+    QImage bitmap;
     try {
-        DecodeJpeg(*FData, FOptions, progress, FBitmap);
+        DecodeJpeg(*data, options, progress, bitmap);
     } catch (const EAbort&) {
         // Stopped by a progress handler: keep what was decoded.
-    } catch (...) {
-        // A bitmap is either whole or absent, so the next draw reports the error again.
-        FBitmap = QImage();
-        throw;
     }
+    if (data != FData || !(options == FOptions))
+        return; // the picture changed under the decoder: this result is stale
+    FBitmap = std::move(bitmap);
+    if (FBitmap.format() == QImage::Format_Indexed8)
+        Changed(); // the bitmap brought a palette of its own
 }
 
 template <class T>

@@ -15,4 +15,6 @@ struct TJPEGDecodeOptions {
     TJPEGPixelFormat PixelFormat = jf24Bit;
     // Show each scan of a progressive file as it is decoded.
     bool ProgressiveDisplay = false;
+
+    bool operator==(const TJPEGDecodeOptions&) const = default;
 };

@@ -55,6 +55,10 @@ TEST(CapacitorSweep, MaxKeepsTheLowThirtyTwoBitsAndArithmeticFaultsRaise)
     EXPECT_THROW(SweepProgressMax(1.5, 2, 1e-300), EInvalidOp);
     EXPECT_THROW(SweepProgressMax(1.5, 2, 0), EZeroDivide);
     EXPECT_THROW(SweepCapacitance(1, 50, 220), EZeroDivide);
+    // Мн 0: the logarithm divides by zero before the square root of -1 is invalid.
+    EXPECT_THROW(CalcSweepRows({220, 50, 1, 0, 0.5}), EZeroDivide);
+    EXPECT_THROW(CalcSweepRows({220, 50, 1, -0.0, 0.5}), EZeroDivide);
+    EXPECT_THROW(CalcSweepRows({220, 50, 1, 0.5, 0.7}), EInvalidOp); // Мн below 1: no real root
 }
 
 TEST(CapacitorSweep, RowBoundAllowsTheLimitAndRefusesMore)

@@ -60,6 +60,12 @@ TEST(ChartSeries, PointColourResolvesThroughSeriesColourAndPalette)
     EXPECT_EQ(series.PointColor(2), clSilver);
     series.SetColorEachPoint(false); // forgets the points' own colours
     EXPECT_EQ(series.PointColor(2), clBlack);
+
+    // So does every assignment that leaves it off, even when it was off already.
+    series.AddPoint(18, "", clSilver);
+    ASSERT_EQ(series.PointColor(18), clSilver);
+    series.SetColorEachPoint(false);
+    EXPECT_EQ(series.PointColor(18), clBlack);
 }
 
 TEST(ChartSeries, InvalidatesItsChartOnlyForRealChanges)
@@ -77,6 +83,8 @@ TEST(ChartSeries, InvalidatesItsChartOnlyForRealChanges)
         {"format unchanged", [&] { series.SetValueFormat("#,##0.###"); series.SetPercentFormat("##0.## %"); }, 0},
         {"marks", [&] { series.Marks().SetVisible(false); series.Marks().SetArrowLength(8); }, 1},
         {"multiplier", [&] { series.YValues().SetMultiplier(1); series.YValues().SetMultiplier(3); }, 1},
+        {"date-time", [&] { series.XValues().SetDateTime(false); series.XValues().SetDateTime(true); }, 1},
+        {"order", [&] { series.XValues().SetOrder(loAscending); series.XValues().SetOrder(loNone); }, 1},
         {"two adds", [&] { add(); add(); }, 2},
         {"refused add", [&] {
              series.OnBeforeAdd = [](TChartSeries&) { return false; };
@@ -121,4 +129,20 @@ TEST(ChartSeries, JoinsLeavesAndUsesTheResolvedAxes)
     EXPECT_EQ(series->GetHorizAxis(), other.TopAxis());
     series.reset();
     EXPECT_TRUE(other.Series.empty());
+}
+
+TEST(ChartSeries, ADestroyedSeriesClearsItsPointsAndLeavesItsChart)
+{
+    TTestChart chart;
+    int cleared = 0;
+    {
+        TLineSeries series;
+        series.SetParentChart(&chart);
+        series.AddPoint(1, "a", AutoColor);
+        series.OnClearValues = [&](TChartSeries&) { ++cleared; };
+        chart.Invalidations = 0;
+    }
+    EXPECT_EQ(cleared, 1);
+    EXPECT_GE(chart.Invalidations, 1);
+    EXPECT_TRUE(chart.Series.empty());
 }

@@ -55,6 +55,7 @@ TEST(ChartValueList, StatisticsAreOfScaledValuesAndFollowChanges)
     EXPECT_EQ(stats(), (std::vector<double>{-6, 18, 22, 34}));
 
     list.InsertValueAt(0, -10);
+    EXPECT_TRUE(list.StatsDirty()) << "recomputed only when next read";
     EXPECT_EQ(list.LowestValue(), -20);
     list.RemoveAllValues();
     EXPECT_EQ(stats(), (std::vector<double>{0, 0, 0, 0}));

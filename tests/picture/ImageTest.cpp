@@ -98,9 +98,11 @@ TEST(Image, DecodingErrorWhilePaintingGoesToThePaintErrorHandler)
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0].rfind("JPEG error #", 0), 0u);
 
-    // Reported once: the repaint that follows the error box must not raise it again.
+    // Reported once: the repaint that follows the error box must not raise it again,
+    // and what lies beneath shows through instead of stale pixels.
     image.grab();
     EXPECT_EQ(errors.size(), 1u);
+    EXPECT_FALSE(image.testAttribute(Qt::WA_OpaquePaintEvent));
     // New picture data is tried afresh.
     Read(image, JpegBlock(WithSecondFrameHeader(WriteJpeg(SampleImage(40, 24, true)))));
     image.grab();

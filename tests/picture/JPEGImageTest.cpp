@@ -119,15 +119,37 @@ TEST(JPEGImage, DecodesEachKindOfFileIntoTheRightBitmap)
     }
 }
 
-TEST(JPEGImage, ReportsTheHeaderSizeUntilDecodedThenTheBitmapSize)
+TEST(JPEGImage, ReportsTheHeaderSizeAtItsScaleUntilDecodedThenTheBitmapSize)
 {
     TJPEGImage image;
     Load(image, WriteJpeg(SampleImage(67, 45, true)));
-    image.SetScale(jsHalf);
     EXPECT_EQ(QSize(image.Width(), image.Height()), QSize(67, 45));
-    EXPECT_FALSE(image.Decoded());
+    const struct {
+        TJPEGScale scale;
+        QSize size;
+    } cases[] = {{jsHalf, {34, 23}}, {jsQuarter, {17, 12}}, {jsEighth, {9, 6}}};
+    for (const auto& c : cases) {
+        image.SetScale(c.scale);
+        EXPECT_EQ(QSize(image.Width(), image.Height()), c.size) << "from the header";
+        EXPECT_FALSE(image.Decoded());
+        EXPECT_EQ(image.Bitmap().size(), c.size) << "as decoded";
+    }
+}
+
+TEST(JPEGImage, AProgressHandlerChangingThePictureMidDecodeLeavesNoStaleBitmap)
+{
+    TJPEGImage image;
+    Load(image, WriteJpeg(SampleImage(200, 150, true)));
+    int reports = 0;
+    image.OnProgress = [&](TGraphic&, TProgressStage stage, int, bool, const QRect&) {
+        if (stage == psStarting && ++reports == 1)
+            image.SetSmoothing(false); // drops the bitmap being decoded
+    };
     image.Bitmap();
-    EXPECT_EQ(QSize(image.Width(), image.Height()), QSize(34, 23));
+    EXPECT_GE(reports, 1);
+    EXPECT_FALSE(image.Decoded()) << "a result for the old settings must not be kept";
+    image.OnProgress = nullptr;
+    EXPECT_EQ(image.Bitmap().size(), QSize(200, 150));
 }
 
 TEST(JPEGImage, RefusesToChangeItsSize)
@@ -191,12 +213,13 @@ TEST(JPEGImage, ChangingAnOptionDiscardsTheBitmapAndSignals)
     int changes = 0;
     image.OnChange = [&](TGraphic&) { ++changes; };
     image.Bitmap();
+    EXPECT_EQ(changes, 1) << "a grayscale decode brings a palette, which is a change";
     image.SetSmoothing(true);
     EXPECT_TRUE(image.Decoded());
-    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(changes, 1);
     image.SetSmoothing(false);
     EXPECT_FALSE(image.Decoded());
-    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(changes, 2);
 }
 
 TEST(JPEGImage, AbortFromAProgressHandlerEndsDecodingQuietlyKeepingTheRowsDone)
