@@ -26,8 +26,8 @@ struct TStageColumns {
     double Output;
 };
 
-constexpr TStageColumns TriodeColumns{30, 0, 104, 200, 262, 322, 378};
-constexpr TStageColumns PentodeColumns{442, 528, 582, 680, 742, 800, 856};
+constexpr TStageColumns TriodeColumns{30, 0, 104, 200, 248, 336, 378};
+constexpr TStageColumns PentodeColumns{442, 528, 582, 680, 728, 814, 856};
 
 // One resistance-coupled stage between its supply terminal at the top right
 // and the ground rail.
@@ -63,7 +63,7 @@ void DrawStage(TSchematicCanvas& canvas, TTube tube)
     canvas.Label({c.Tube - 20, (SupplyY + AnodeY) / 2}, "R", "а", Qt::AlignRight);
     canvas.Label({(c.Tube + c.Leak) / 2, AnodeY - 38}, "C", "с", Qt::AlignHCenter);
     canvas.Label({c.Leak - 20, (AnodeY + RailY) / 2}, "R", "с", Qt::AlignRight);
-    canvas.Label({c.Output, (AnodeY + RailY) / 2 + 4}, "U", "вых", Qt::AlignHCenter);
+    canvas.Label({c.Output, (CathodeY + RailY) / 2 - 12}, "U", "вых", Qt::AlignHCenter);
 
     // Input to the control grid.
     const QPointF input(c.Input, leads.ControlGrid.y());
