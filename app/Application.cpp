@@ -167,14 +167,9 @@ bool TApplication::notify(QObject* receiver, QEvent* event)
             FHintWindow->hide();
     }
     // The last net: handlers catch their own exceptions, this catches any that slip through.
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception& error) {
-        HandleException(error);
-    } catch (...) {
-        HandleException(std::runtime_error("Unknown exception"));
-    }
-    return false;
+    bool handled = false;
+    Guarded([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
 }
 
 bool TApplication::event(QEvent* event)
