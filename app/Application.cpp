@@ -2,12 +2,13 @@
 
 #include "Button.h"
 #include "Form.h"
-#include "Guarded.h"
+#include "platform/ErrorSink.h"
+#include "platform/Guarded.h"
 #include "HintProperties.h"
 #include "HintWindow.h"
 #include "core/Abort.h"
 #include "core/Exception.h"
-#include "core/QtText.h"
+#include "platform/QtText.h"
 #include "numtext/DecimalSeparators.h"
 
 #include <QAbstractEventDispatcher>
@@ -27,6 +28,7 @@ TApplication::TApplication(int& argc, char** argv)
     setQuitOnLastWindowClosed(false);
     FClock.start();
     FHintTimer.setSingleShot(true); // only wakes the loop; the idle step does the work
+    SetErrorSink([this](const std::exception& error) { HandleException(error); });
     ShowErrorBox = [](const AnsiString& caption, const AnsiString& text) {
         QMessageBox box(QMessageBox::Critical, ToQString(caption), ToQString(text), QMessageBox::Ok,
                         activeWindow());
@@ -38,6 +40,7 @@ TApplication::TApplication(int& argc, char** argv)
 
 TApplication::~TApplication()
 {
+    SetErrorSink(nullptr);
     Application = nullptr;
 }
 

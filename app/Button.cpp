@@ -1,8 +1,8 @@
 #include "Button.h"
 
 #include "Form.h"
-#include "Guarded.h"
-#include "core/QtText.h"
+#include "platform/Guarded.h"
+#include "platform/QtText.h"
 
 TButton::TButton(QWidget* parent) : QPushButton(parent)
 {

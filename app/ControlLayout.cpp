@@ -7,9 +7,9 @@
 #include "Label.h"
 #include "PageControl.h"
 #include "Panel.h"
-#include "Scaling.h"
+#include "platform/Scaling.h"
 #include "StaticText.h"
-#include "core/QtText.h"
+#include "platform/QtText.h"
 
 #include <QVariant>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "Edit.h"
 
-#include "core/QtText.h"
+#include "platform/QtText.h"
 
 TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {}
 

@@ -3,8 +3,8 @@
 #include "Align.h"
 #include "Application.h"
 #include "Button.h"
-#include "Scaling.h"
-#include "core/QtText.h"
+#include "platform/Scaling.h"
+#include "platform/QtText.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>

@@ -1,6 +1,6 @@
 #include "GroupBox.h"
 
-#include "core/QtText.h"
+#include "platform/QtText.h"
 
 TGroupBox::TGroupBox(QWidget* parent) : QGroupBox(parent) {}
 

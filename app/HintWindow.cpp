@@ -1,7 +1,7 @@
 #include "HintWindow.h"
 
 #include "Appearance.h"
-#include "core/QtText.h"
+#include "platform/QtText.h"
 
 THintWindow::THintWindow() : QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint)
 {

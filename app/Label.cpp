@@ -1,6 +1,6 @@
 #include "Label.h"
 
-#include "core/QtText.h"
+#include "platform/QtText.h"
 
 TLabel::TLabel(QWidget* parent) : QLabel(parent)
 {

@@ -1,6 +1,6 @@
 #include "ListItems.h"
 
-#include "core/QtText.h"
+#include "platform/QtText.h"
 
 #include <stdexcept>
 

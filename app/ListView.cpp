@@ -1,7 +1,7 @@
 #include "ListView.h"
 
-#include "Guarded.h"
-#include "Scaling.h"
+#include "platform/Guarded.h"
+#include "platform/Scaling.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>

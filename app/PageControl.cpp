@@ -1,9 +1,9 @@
 #include "PageControl.h"
 
 #include "Align.h"
-#include "Guarded.h"
-#include "Scaling.h"
-#include "core/QtText.h"
+#include "platform/Guarded.h"
+#include "platform/Scaling.h"
+#include "platform/QtText.h"
 
 #include <QPainter>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #include "Panel.h"
 
 #include "Align.h"
-#include "core/QtText.h"
+#include "platform/QtText.h"
 
 #include <QPainter>
 

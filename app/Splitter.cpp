@@ -1,7 +1,7 @@
 #include "Splitter.h"
 
 #include "Align.h"
-#include "Scaling.h"
+#include "platform/Scaling.h"
 
 #include <QMouseEvent>
 

@@ -1,6 +1,6 @@
 #include "StaticText.h"
 
-#include "core/QtText.h"
+#include "platform/QtText.h"
 
 TStaticText::TStaticText(QWidget* parent) : QLabel(parent)
 {

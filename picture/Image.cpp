@@ -1,16 +1,8 @@
 #include "picture/Image.h"
 
-#include <QtGlobal>
+#include "platform/ErrorSink.h"
 
-namespace {
-
-TImage::TPaintErrorHandler& PaintErrorHandler()
-{
-    static TImage::TPaintErrorHandler handler;
-    return handler;
-}
-
-} // namespace
+#include <QPainter>
 
 TImage::TImage(QWidget* parent)
     : QWidget(parent)
@@ -32,11 +24,6 @@ void TImage::SetCenter(bool value)
         return;
     FCenter = value;
     PictureChanged();
-}
-
-void TImage::SetPaintErrorHandler(TPaintErrorHandler handler)
-{
-    PaintErrorHandler() = std::move(handler);
 }
 
 QRect TImage::DestRect() const
@@ -67,10 +54,7 @@ void TImage::paintEvent(QPaintEvent*)
     } catch (const std::exception& error) {
         FPaintFailed = true;
         UpdateOpacity(); // what lies beneath shows through the undrawn picture
-        if (PaintErrorHandler())
-            PaintErrorHandler()(error);
-        else
-            qWarning("%s", error.what());
+        ReportError(error);
     }
 }
 

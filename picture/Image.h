@@ -5,15 +5,9 @@
 
 #include <QWidget>
 
-#include <exception>
-#include <functional>
 
 class TImage : public QWidget {
 public:
-    // Told of an error raised while the control painted, such as EJPEG from
-    // a picture that cannot be decoded; called inside the paint event.
-    using TPaintErrorHandler = std::function<void(const std::exception& error)>;
-
     explicit TImage(QWidget* parent = nullptr);
 
     TPicture& Picture() { return FPicture; }
@@ -25,11 +19,6 @@ public:
     // Draws the picture; raises what drawing it raises (decoding errors).
     void Paint(QPainter& canvas);
 
-    // One handler for all image controls; without one, errors go to Qt's warning output.
-    // A picture that fails to draw is reported once and then left undrawn until it
-    // changes, so that a repaint after the report cannot raise it again and again.
-    static void SetPaintErrorHandler(TPaintErrorHandler handler);
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -40,7 +29,9 @@ private:
     void UpdateOpacity();
 
     TPicture FPicture;
-    bool FPaintFailed = false; // the picture could not be drawn; not tried again until it changes
+    // A picture that fails to draw is reported once to the error sink and then left
+    // undrawn until it changes, so that a repaint after the report cannot raise it again.
+    bool FPaintFailed = false;
     bool FStretch = false;
     bool FCenter = false;
 };

@@ -1,9 +1,8 @@
 #include "sx.h"
 
 #include "sxLayout.h"
-#include "app/Application.h"
 #include "app/Button.h"
-#include "app/Guarded.h"
+#include "platform/Guarded.h"
 #include "app/Label.h"
 #include "app/Panel.h"
 #include "assets/SchematicPicture.h"
@@ -33,11 +32,6 @@ TForm2::TForm2() : TForm("Form2")
     Button1->SetDefault(true);
     SetBorderStyle(bsToolWindow);
 
-    // A picture that cannot be drawn is reported like any other failure.
-    TImage::SetPaintErrorHandler([](const std::exception& error) {
-        if (Application)
-            Application->HandleException(error);
-    });
     // Only the header is read now; the picture is decoded when first drawn.
     Guarded([this] {
         TMemoryStream stream(SchematicPictureData());

@@ -1,6 +1,7 @@
 // The image control drawing its picture.
 #include "picture/Image.h"
 #include "picture/MemoryStream.h"
+#include "platform/ErrorSink.h"
 #include "tests/picture/TestPictures.h"
 #include "tools/schematic/JpegWriter.h"
 
@@ -86,14 +87,14 @@ TEST(Image, EmptyOrUnknownPictureDrawsNothing)
     }
 }
 
-TEST(Image, DecodingErrorWhilePaintingGoesToThePaintErrorHandler)
+TEST(Image, DecodingErrorWhilePaintingGoesToTheErrorSink)
 {
     TImage image;
     image.resize(80, 48);
     image.SetStretch(true);
     Read(image, JpegBlock(WithSecondFrameHeader(WriteJpeg(SampleImage(40, 24, true)))));
     std::vector<std::string> errors;
-    TImage::SetPaintErrorHandler([&](const std::exception& error) { errors.emplace_back(error.what()); });
+    const TErrorSink previous = SetErrorSink([&](const std::exception& error) { errors.emplace_back(error.what()); });
     image.grab();
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0].rfind("JPEG error #", 0), 0u);
@@ -106,6 +107,6 @@ TEST(Image, DecodingErrorWhilePaintingGoesToThePaintErrorHandler)
     // New picture data is tried afresh.
     Read(image, JpegBlock(WithSecondFrameHeader(WriteJpeg(SampleImage(40, 24, true)))));
     image.grab();
-    TImage::SetPaintErrorHandler(nullptr);
+    SetErrorSink(previous);
     EXPECT_EQ(errors.size(), 2u);
 }

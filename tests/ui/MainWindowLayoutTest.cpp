@@ -6,7 +6,7 @@
 #include "app/PageControl.h"
 #include "app/Panel.h"
 #include "app/ProgressBar.h"
-#include "app/Scaling.h"
+#include "platform/Scaling.h"
 #include "app/HintWindow.h"
 #include "app/Splitter.h"
 #include "app/StaticText.h"

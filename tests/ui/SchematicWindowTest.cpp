@@ -1,7 +1,7 @@
 #include "MainWindowFixture.h"
 #include "app/Label.h"
 #include "app/Panel.h"
-#include "app/Scaling.h"
+#include "platform/Scaling.h"
 #include "picture/Image.h"
 #include "picture/JPEGImage.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Conversion between the system's Windows-1251 texts and Qt's Unicode strings,
 // used only where Qt shows or measures a text.
-#include "AnsiString.h"
+#include "core/AnsiString.h"
 
 #include <QString>
 

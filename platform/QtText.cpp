@@ -1,4 +1,4 @@
-#include "QtText.h"
+#include "platform/QtText.h"
 
 #include <QList>
 

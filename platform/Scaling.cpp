@@ -1,4 +1,4 @@
-#include "Scaling.h"
+#include "platform/Scaling.h"
 
 #include <QGuiApplication>
 #include <QScreen>

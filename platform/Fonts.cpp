@@ -1,0 +1,26 @@
+#include "platform/Fonts.h"
+
+#include "platform/Scaling.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+QFont MakePixelFont(const char* name, int pixelHeight, bool bold, bool italic)
+{
+    static const bool substituted = [] {
+        QFont::insertSubstitutions("MS Sans Serif", QStringList{"Liberation Sans", "Arial"});
+        QFont::insertSubstitutions("Arial", QStringList{"Liberation Sans"});
+        return true;
+    }();
+    (void)substituted;
+    QFont font(QString::fromLatin1(name));
+    font.setPixelSize(std::max(1, pixelHeight));
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+QFont MakeFont(const TFontStyle& style)
+{
+    return MakePixelFont(style.Name, Scaled(std::abs(style.Height)), style.Bold);
+}
