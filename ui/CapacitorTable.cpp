@@ -1,7 +1,6 @@
 // The capacitor table: one results row and one attenuation-chart point per Мн.
 #include "KelvMain1.h"
 
-#include "InputNumber.h"
 #include "app/Edit.h"
 #include "app/ListView.h"
 #include "app/ProgressBar.h"
@@ -35,12 +34,7 @@ private:
 void TForm1::CalcCapacitorTable()
 {
     // The same trimmed texts the availability check accepted.
-    TSweepInputs inputs{};
-    inputs.Rc = ReadInputNumber(Edit1->Text());
-    inputs.F = ReadInputNumber(Edit2->Text());
-    inputs.Step = ReadInputNumber(Edit5->Text());
-    inputs.From = ReadInputNumber(Edit3->Text());
-    inputs.To = ReadInputNumber(Edit4->Text());
+    const TSweepInputs inputs = ReadSweepInputs(InputTexts());
 
     const std::vector<TSweepRow> rows = CalcSweepRows(inputs);
     Bar->SetMin(0);

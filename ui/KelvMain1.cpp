@@ -1,6 +1,6 @@
 #include "KelvMain1.h"
 
-#include "InputNumber.h"
+#include "InputTexts.h"
 #include "KelvMain1Layout.h"
 #include "sx.h"
 #include "app/Button.h"
@@ -14,7 +14,6 @@
 #include "app/Splitter.h"
 #include "app/StaticText.h"
 #include "core/CheckedFloat.h"
-#include "core/ConvertError.h"
 #include "numtext/ParseDecimal.h"
 
 TForm1* Form1 = nullptr;
@@ -98,30 +97,14 @@ TForm1::TForm1() : TForm("Form1")
     Button1->SetDefault(true);
 }
 
+TInputTexts TForm1::InputTexts() const
+{
+    return {Edit1->Text(), Edit2->Text(), Edit3->Text(), Edit4->Text(), Edit5->Text()};
+}
+
 void TForm1::Action1Update(TAction* sender)
 {
-    bool available = true;
-    try {
-        // Every field is read, in this order, up to the first that does not parse.
-        const double step = ReadInputNumber(Edit5->Text());
-        if (!(step > 0))
-            available = false;
-        const double rc = ReadInputNumber(Edit1->Text());
-        if (!(rc > 0))
-            available = false;
-        const double f = ReadInputNumber(Edit2->Text());
-        if (!(f > 0))
-            available = false;
-        const double from = ReadInputNumber(Edit3->Text());
-        const double to = ReadInputNumber(Edit4->Text());
-        if (!(from > 1))
-            available = false;
-        else if (!(from < to))
-            available = false;
-    } catch (const EConvertError&) {
-        available = false;
-    }
-    sender->SetEnabled(available);
+    sender->SetEnabled(InputsAvailable(InputTexts()));
 }
 
 void TForm1::Action1Execute(TAction*)

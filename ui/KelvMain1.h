@@ -4,6 +4,7 @@
 #include "app/Form.h"
 #include "app/ListItems.h"
 #include "chart/LineSeries.h"
+#include "ui/InputTexts.h"
 
 class TButton;
 class TEdit;
@@ -69,6 +70,9 @@ public:
     void CalcCapacitorTable();
     // Fills Series2 with the phase shift of the capacitance over 1 to 199 Hz.
     void PlotPhaseResponse(double cc);
+
+    // The five input texts as typed.
+    TInputTexts InputTexts() const;
 
 private:
     // The capacitance text of a results row, as a number.
