@@ -1,10 +1,9 @@
 #pragma once
 // A container with an optional one-pixel bevel and a centred caption behind its children.
 #include "core/AnsiString.h"
+#include "platform/Bevel.h"
 
 #include <QFrame>
-
-enum TBevel { bvNone, bvLowered, bvRaised };
 
 class TPanel : public QFrame {
 public:

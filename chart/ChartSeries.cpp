@@ -1,5 +1,6 @@
 #include "chart/ChartSeries.h"
 
+#include "chart/ChartAxis.h"
 #include "chart/ColorPalette.h"
 
 #include <algorithm>
@@ -95,11 +96,11 @@ void TChartSeries::ResolveAxes()
         FGetHorizAxis = FGetVertAxis = nullptr;
         return;
     }
-    FGetHorizAxis = FHorizAxis == aTopAxis ? FParentChart->TopAxis() : FParentChart->BottomAxis();
-    FGetVertAxis = FVertAxis == aRightAxis ? FParentChart->RightAxis() : FParentChart->LeftAxis();
+    FGetHorizAxis = FHorizAxis == aTopAxis ? FParentChart->GetTopAxis() : FParentChart->GetBottomAxis();
+    FGetVertAxis = FVertAxis == aRightAxis ? FParentChart->GetRightAxis() : FParentChart->GetLeftAxis();
 }
 
-bool TChartSeries::UsesAxis(const TChartAxis& axis) const
+bool TChartSeries::UsesAxis(const TCustomChartAxis& axis) const
 {
     if (!FParentChart)
         return false;
@@ -137,4 +138,68 @@ void TChartSeries::SetVertAxis(TVertAxis value)
     FVertAxis = value;
     ResolveAxes();
     Repaint();
+}
+
+int TChartSeries::PointScreenX(int index) const
+{
+    return FGetHorizAxis->ValueToPos(XValueAt(index));
+}
+
+int TChartSeries::PointScreenY(int index) const
+{
+    return FGetVertAxis->ValueToPos(YValueAt(index));
+}
+
+void TChartSeries::UpdateVisibleRange()
+{
+    FFirstVisible = FLastVisible = -1;
+    const int count = PointCount();
+    if (count == 0)
+        return;
+    const int last = count - 1;
+    if (FXValues.Order() == loNone || !FGetHorizAxis || !FParentChart) {
+        FFirstVisible = 0;
+        FLastVisible = last;
+        return;
+    }
+    const TCustomChartAxis& axis = *FGetHorizAxis;
+    const TRect& plot = FParentChart->PlotRect();
+    const double low = axis.PosToValue(axis.Inverted() ? plot.Right : plot.Left);
+    const double high = axis.PosToValue(axis.Inverted() ? plot.Left : plot.Right);
+    FFirstVisible = FXValues.FirstIndexAtLeast(low, 0);
+    if (FFirstVisible == -1)
+        return;
+    if (XValueAt(last) <= high) {
+        FLastVisible = last;
+        return;
+    }
+    int beyond = FXValues.FirstIndexAtLeast(high, FFirstVisible);
+    if (beyond == -1)
+        beyond = last;
+    if (!DrawsOneBeyond() && XValueAt(beyond) > high)
+        --beyond;
+    FLastVisible = beyond;
+}
+
+void TChartSeries::DrawAllValues()
+{
+    for (int i = FFirstVisible; i <= FLastVisible; ++i)
+        DrawValue(i);
+}
+
+void TChartSeries::DrawValue(int) {}
+
+void TChartSeries::GetHorizMargins(int& left, int& right) const
+{
+    left = right = 0;
+}
+
+void TChartSeries::GetVertMargins(int& top, int& bottom) const
+{
+    top = bottom = 0;
+}
+
+int TChartSeries::PointAtPixel(int, int) const
+{
+    return -1;
 }

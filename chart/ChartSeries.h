@@ -61,7 +61,7 @@ public:
     TChartAxis* GetHorizAxis() const { return FGetHorizAxis; }
     TChartAxis* GetVertAxis() const { return FGetVertAxis; }
     // True when the axis maps this series' X (horizontal axis) or Y (vertical axis).
-    bool UsesAxis(const TChartAxis& axis) const;
+    bool UsesAxis(const TCustomChartAxis& axis) const;
     // Asks the chart, if any, to invalidate.
     void Repaint() const;
 
@@ -70,6 +70,21 @@ public:
     int LastVisible() const { return FLastVisible; }
     // Whether the visible range keeps one point past the right edge of the plot.
     virtual bool DrawsOneBeyond() const { return false; }
+    // Narrows FirstVisible … LastVisible to the points within the horizontal axis'
+    // range at the plot's edges (all points when X is not kept in order).
+    void UpdateVisibleRange();
+    // The pixel of a point on the series' horizontal (vertical) axis.
+    int PointScreenX(int index) const;
+    int PointScreenY(int index) const;
+
+    // Drawing, called by the chart inside its paint with the canvas clipped to the plot.
+    virtual void DrawAllValues();
+    virtual void DrawValue(int index);
+    // Pixels the axes keep free around the series' extent.
+    virtual void GetHorizMargins(int& left, int& right) const;
+    virtual void GetVertMargins(int& top, int& bottom) const;
+    // The point under a pixel of the chart, or −1.
+    virtual int PointAtPixel(int x, int y) const;
 
     // Each setter stores only a changed value and then invalidates the chart.
     bool Active() const { return FActive; }
@@ -99,6 +114,9 @@ public:
     // Told the index of each added point.
     std::function<void(TChartSeries&, int)> OnAfterAdd;
     std::function<void(TChartSeries&)> OnClearValues;
+    // Told before and after the series' points are drawn.
+    std::function<void(TChartSeries&)> BeforeDrawValues;
+    std::function<void(TChartSeries&)> AfterDrawValues;
 
 protected:
     int FFirstVisible = -1;

@@ -4,6 +4,7 @@
 #include "core/CheckedFloat.h"
 #include "core/ListError.h"
 
+#include <algorithm>
 #include <cmath>
 
 TChartValueList::TChartValueList(TChartSeries& owner, AnsiString name)
@@ -29,8 +30,7 @@ int TChartValueList::AddValueOrdered(double value)
         while (index > 0 && FValues[index - 1] < value)
             --index;
     }
-    FValues.insert(FValues.begin() + static_cast<std::ptrdiff_t>(index), value);
-    FStatsDirty = true;
+    Store(index, value);
     return static_cast<int>(index);
 }
 
@@ -38,13 +38,44 @@ void TChartValueList::InsertValueAt(int index, double value)
 {
     if (index < 0 || index > ValueCount())
         throw EListError(index);
-    FValues.insert(FValues.begin() + index, value);
+    Store(static_cast<std::size_t>(index), value);
+}
+
+void TChartValueList::Store(std::size_t index, double value)
+{
+    // Ascending order survives an insert that keeps both neighbours in order.
+    if (index > 0 && !(FValues[index - 1] <= value))
+        FAscending = false;
+    if (index < FValues.size() && !(value <= FValues[index]))
+        FAscending = false;
+    FValues.insert(FValues.begin() + static_cast<std::ptrdiff_t>(index), value);
     FStatsDirty = true;
+}
+
+int TChartValueList::FirstIndexAtLeast(double value, int from) const
+{
+    const int count = ValueCount();
+    if (ScaledAscending()) {
+        int lo = std::max(from, 0), hi = count;
+        while (lo < hi) {
+            const int mid = lo + (hi - lo) / 2;
+            if (ValueAt(mid) >= value)
+                hi = mid;
+            else
+                lo = mid + 1;
+        }
+        return lo < count ? lo : -1;
+    }
+    for (int i = std::max(from, 0); i < count; ++i)
+        if (ValueAt(i) >= value)
+            return i;
+    return -1;
 }
 
 void TChartValueList::RemoveAllValues()
 {
     std::vector<double>().swap(FValues);
+    FAscending = true;
     FStatsDirty = true;
 }
 

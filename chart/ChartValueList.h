@@ -28,6 +28,11 @@ public:
     void InsertValueAt(int index, double value);
     // Empties the list and releases its storage.
     void RemoveAllValues();
+    // Whether the scaled values never decrease from one index to the next.
+    bool ScaledAscending() const { return FAscending && FMultiplier >= 0; }
+    // The smallest index from `from` on whose scaled value is at least the given one,
+    // or −1; a binary search while the values ascend, a scan otherwise.
+    int FirstIndexAtLeast(double value, int from) const;
     // Room for this many values, so that a long run of adds does not copy the storage as it grows.
     void Reserve(int count) { FValues.reserve(static_cast<std::size_t>(count)); }
 
@@ -47,6 +52,7 @@ public:
 
 private:
     void UpdateStats() const;
+    void Store(std::size_t index, double value);
 
     TChartSeries& FOwner;
     std::vector<double> FValues;
@@ -55,6 +61,7 @@ private:
     TChartListOrder FOrder = loNone;
     bool FDateTime = false;
 
+    bool FAscending = true; // the stored values never decrease
     mutable bool FStatsDirty = true;
     mutable double FLowestValue = 0;
     mutable double FHighestValue = 0;

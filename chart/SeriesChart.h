@@ -1,7 +1,11 @@
 #pragma once
 // What a series needs from the chart it joins. The chart control implements it;
 // a series only ever talks to its chart through this interface.
-class TChartAxis; // one axis of the chart; series compare axis pointers only
+#include "chart/ChartRect.h"
+
+class TChartAxis;
+class TCustomChartAxis;
+class TChartCanvas3D;
 class TChartSeries;
 
 class TSeriesChart {
@@ -21,11 +25,15 @@ public:
     virtual void AddSeries(TChartSeries& series) = 0;
     virtual void RemoveSeries(TChartSeries& series) = 0;
 
-    virtual TChartAxis* TopAxis() const = 0;
-    virtual TChartAxis* BottomAxis() const = 0;
-    virtual TChartAxis* LeftAxis() const = 0;
-    virtual TChartAxis* RightAxis() const = 0;
-    virtual bool IsHorizontal(const TChartAxis& axis) const = 0;
+    virtual TChartAxis* GetTopAxis() const = 0;
+    virtual TChartAxis* GetBottomAxis() const = 0;
+    virtual TChartAxis* GetLeftAxis() const = 0;
+    virtual TChartAxis* GetRightAxis() const = 0;
+    virtual bool IsHorizontal(const TCustomChartAxis& axis) const = 0;
+
+    // What drawing a series needs: the canvas and the plot rectangle of the paint.
+    virtual TChartCanvas3D& Canvas() = 0;
+    virtual const TRect& PlotRect() const = 0;
 
 protected:
     ~TSeriesChart() = default;

@@ -11,6 +11,8 @@ constexpr bool IsSystemColor(TColor c) { return (static_cast<std::uint32_t>(c) &
 constexpr TColor clScrollBar = SystemColor(0);
 constexpr TColor clWindowText = SystemColor(8);
 constexpr TColor clBtnFace = SystemColor(15);
+constexpr TColor clBtnShadow = SystemColor(16);
+constexpr TColor clBtnHighlight = SystemColor(20);
 constexpr TColor clInfoBk = SystemColor(24);
 
 constexpr TColor clBlack = 0x000000;

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-QFont MakePixelFont(const char* name, int pixelHeight, bool bold, bool italic)
+QFont MakePixelFont(const QString& name, int pixelHeight, bool bold, bool italic)
 {
     static const bool substituted = [] {
         QFont::insertSubstitutions("MS Sans Serif", QStringList{"Liberation Sans", "Arial"});
@@ -13,7 +13,7 @@ QFont MakePixelFont(const char* name, int pixelHeight, bool bold, bool italic)
         return true;
     }();
     (void)substituted;
-    QFont font(QString::fromLatin1(name));
+    QFont font(name);
     font.setPixelSize(std::max(1, pixelHeight));
     font.setBold(bold);
     font.setItalic(italic);
@@ -22,5 +22,5 @@ QFont MakePixelFont(const char* name, int pixelHeight, bool bold, bool italic)
 
 QFont MakeFont(const TFontStyle& style)
 {
-    return MakePixelFont(style.Name, Scaled(std::abs(style.Height)), style.Bold);
+    return MakePixelFont(QString::fromUtf8(style.Name), Scaled(std::abs(style.Height)), style.Bold);
 }

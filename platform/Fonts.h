@@ -15,6 +15,6 @@ struct TFontStyle {
 };
 
 // A font of the face with the given character height in pixels (at least 1).
-QFont MakePixelFont(const char* name, int pixelHeight, bool bold = false, bool italic = false);
+QFont MakePixelFont(const QString& name, int pixelHeight, bool bold = false, bool italic = false);
 // The style's font at the screen's resolution.
 QFont MakeFont(const TFontStyle& style);

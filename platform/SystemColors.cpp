@@ -16,6 +16,10 @@ QColor ToQColor(TColor color)
         return palette.color(QPalette::ToolTipBase);
     if (color == clScrollBar)
         return palette.color(QPalette::Midlight);
+    if (color == clBtnShadow)
+        return palette.color(QPalette::Dark);
+    if (color == clBtnHighlight)
+        return palette.color(QPalette::Light);
     return palette.color(QPalette::Window);
 }
 

@@ -5,7 +5,7 @@
 
 #include <QColor>
 
-// clBtnFace, clWindowText, clInfoBk and clScrollBar resolve through the application
+// clBtnFace, clBtnShadow, clBtnHighlight, clWindowText, clInfoBk and clScrollBar resolve through the application
 // palette; any other system colour takes the window colour.
 QColor ToQColor(TColor color);
 // The 0x00BBGGRR value of a resolved colour.

@@ -13,6 +13,7 @@
 #include "app/ProgressBar.h"
 #include "app/Splitter.h"
 #include "app/StaticText.h"
+#include "chart/Chart.h"
 #include "core/CheckedFloat.h"
 #include "numtext/ParseDecimal.h"
 
@@ -70,12 +71,8 @@ TForm1::TForm1() : TForm("Form1")
     GroupBox1 = Make<TGroupBox>(TabSheet2, "GroupBox1");
     StaticText1 = Make<TStaticText>(GroupBox1, "StaticText1");
 
-    Chart1 = Make<TPanel>(TabSheet3, "Chart1");
-    Chart2 = Make<TPanel>(TabSheet4, "Chart2");
-    for (TPanel* chart : {Chart1, Chart2}) {
-        chart->SetBevelOuter(bvNone);
-        chart->SetCaption({});
-    }
+    Chart1 = Make<TChart>(TabSheet3, "Chart1");
+    Chart2 = Make<TChart>(TabSheet4, "Chart2");
 
     Action1 = ActionList1.Add("Action1");
     Action1->SetCaption(AnsiFromUtf8("Считать"));
@@ -85,12 +82,8 @@ TForm1::TForm1() : TForm("Form1")
     PageControl2->OnChange = [this] { PageControl2Change(); };
     Button2->OnClick = [this] { Button2Click(); };
 
-    for (TLineSeries* series : {&Series1, &Series2}) {
-        series->SetSeriesColor(clRed);
-        series->Marks().SetVisible(false);
-        series->Marks().SetArrowLength(8);
-    }
-
+    for (const TChartLayout& chart : Form1Charts())
+        ApplyChartLayout(*this, chart);
     ApplyLayout(this, Form1Layout());
 
     Button1->SetAction(Action1);

@@ -7,6 +7,7 @@
 #include "ui/InputTexts.h"
 
 class TButton;
+class TChart;
 class TEdit;
 class TGroupBox;
 class TLabel;
@@ -46,8 +47,8 @@ public:
     TProgressBar* Bar;
     TGroupBox* GroupBox1;
     TStaticText* StaticText1;
-    TPanel* Chart1;
-    TPanel* Chart2;
+    TChart* Chart1;
+    TChart* Chart2;
     TLineSeries Series1;
     TLineSeries Series2;
     TActionList ActionList1;

@@ -1,5 +1,9 @@
 #include "KelvMain1Layout.h"
 
+#include "KelvMain1.h"
+#include "chart/Chart.h"
+#include "platform/Scaling.h"
+
 namespace {
 
 const TFontStyle kFormFont{"MS Sans Serif", -13, clWindowText};
@@ -40,13 +44,58 @@ const TControlLayout kLayout[] = {
      "Коэффициент частотных усилений в области нижних звуковых частот равен: "
      "Мн = Кср/Кн, где Кср, Кн - коэффициенты усиления на средних и нижних частотах.",
      nullptr, shParent, nullptr, clDefault},
-    {"Chart1", alClient, 0, 0, 397, 419, 0, nullptr, nullptr, shParent, nullptr, clInfoBk},
-    {"Chart2", alClient, 0, 0, 397, 419, 0, nullptr, nullptr, shParent, nullptr, clInfoBk},
+    // The charts paint their own colour (Form1Charts).
+    {"Chart1", alClient, 0, 0, 397, 419, 0, nullptr, nullptr, shParent, nullptr, clDefault},
+    {"Chart2", alClient, 0, 0, 397, 419, 0, nullptr, nullptr, shParent, nullptr, clDefault},
 };
+
+const TChartLayout kCharts[] = {
+    {&TForm1::Chart1, &TForm1::Series1, false, "Ослабление усиления, дб", "Емкость, мкФ"},
+    {&TForm1::Chart2, &TForm1::Series2, true, "Частота, Гц", "Угол сдвига фазы, градусы"},
+};
+
+// "Arial", height −15 at the design resolution, bold, blue.
+void SetTitleFont(TChartFont& font)
+{
+    font.SetName("Arial");
+    font.SetHeight(-Scaled(15));
+    font.SetBold(true);
+    font.SetColor(clBlue);
+}
 
 } // namespace
 
 std::span<const TControlLayout> Form1Layout()
 {
     return kLayout;
+}
+
+std::span<const TChartLayout> Form1Charts()
+{
+    return kCharts;
+}
+
+void ApplyChartLayout(TForm1& form, const TChartLayout& layout)
+{
+    TChart& chart = *(form.*layout.Chart);
+    chart.SetColor(clInfoBk);
+    chart.SetBevelOuter(bvNone);
+    chart.SetView3D(false);
+    chart.Legend().SetVisible(false);
+    chart.Title().SetText({"TChart"});
+    chart.Title().SetVisible(false);
+    chart.BackWall().Brush().SetColor(clWhite);
+    chart.BackWall().Brush().SetStyle(bsClear);
+    if (!layout.Panning)
+        chart.SetAllowPanning(pmNone);
+    chart.BottomAxis().Title().SetCaption(AnsiFromUtf8(layout.BottomTitle));
+    chart.LeftAxis().Title().SetCaption(AnsiFromUtf8(layout.LeftTitle));
+    SetTitleFont(chart.BottomAxis().Title().Font());
+    SetTitleFont(chart.LeftAxis().Title().Font());
+
+    TLineSeries& series = form.*layout.Series;
+    series.SetSeriesColor(clRed);
+    series.Marks().SetVisible(false);
+    series.Marks().SetArrowLength(8);
+    series.SetParentChart(&chart);
 }

@@ -4,4 +4,22 @@
 
 #include <span>
 
+class TForm1;
+
 std::span<const TControlLayout> Form1Layout();
+
+class TChart;
+class TLineSeries;
+
+// What the window sets on one of its charts; everything else is the chart's default.
+struct TChartLayout {
+    TChart* TForm1::*Chart;
+    TLineSeries TForm1::*Series;
+    bool Panning;             // whether a right drag moves the axes
+    const char* BottomTitle;  // UTF-8
+    const char* LeftTitle;    // UTF-8
+};
+
+std::span<const TChartLayout> Form1Charts();
+// Gives the chart the window's settings and its series.
+void ApplyChartLayout(TForm1& form, const TChartLayout& layout);

@@ -114,19 +114,19 @@ TEST(ChartSeries, JoinsLeavesAndUsesTheResolvedAxes)
     series->SetParentChart(&chart);
     series->SetParentChart(&chart);
     EXPECT_EQ(chart.Series, std::vector<TChartSeries*>{series.get()});
-    EXPECT_TRUE(series->UsesAxis(*chart.BottomAxis()));
-    EXPECT_FALSE(series->UsesAxis(*chart.TopAxis()));
-    EXPECT_FALSE(series->UsesAxis(*chart.RightAxis()));
+    EXPECT_TRUE(series->UsesAxis(*chart.GetBottomAxis()));
+    EXPECT_FALSE(series->UsesAxis(*chart.GetTopAxis()));
+    EXPECT_FALSE(series->UsesAxis(*chart.GetRightAxis()));
 
     series->SetHorizAxis(aTopAxis);
     series->SetVertAxis(aBothVertAxis);
-    EXPECT_TRUE(series->UsesAxis(*chart.TopAxis()));
-    EXPECT_FALSE(series->UsesAxis(*chart.BottomAxis()));
-    EXPECT_TRUE(series->UsesAxis(*chart.RightAxis()));
+    EXPECT_TRUE(series->UsesAxis(*chart.GetTopAxis()));
+    EXPECT_FALSE(series->UsesAxis(*chart.GetBottomAxis()));
+    EXPECT_TRUE(series->UsesAxis(*chart.GetRightAxis()));
 
     series->SetParentChart(&other);
     EXPECT_TRUE(chart.Series.empty());
-    EXPECT_EQ(series->GetHorizAxis(), other.TopAxis());
+    EXPECT_EQ(series->GetHorizAxis(), other.GetTopAxis());
     series.reset();
     EXPECT_TRUE(other.Series.empty());
 }

@@ -1,6 +1,7 @@
 #pragma once
-// A chart stand-in that counts invalidations and keeps its series list.
-#include "chart/ChartSeries.h"
+// A chart stand-in that counts invalidations and keeps its series list; its axes
+// are those of a real chart, which no series joins.
+#include "chart/CustomChart.h"
 
 #include <algorithm>
 #include <vector>
@@ -26,14 +27,14 @@ public:
     }
     void RemoveSeries(TChartSeries& s) override { std::erase(Series, &s); }
 
-    // Series only compare axis addresses, so any four distinct addresses serve.
-    TChartAxis* TopAxis() const override { return Axis(0); }
-    TChartAxis* BottomAxis() const override { return Axis(1); }
-    TChartAxis* LeftAxis() const override { return Axis(2); }
-    TChartAxis* RightAxis() const override { return Axis(3); }
-    bool IsHorizontal(const TChartAxis& a) const override { return &a == Axis(0) || &a == Axis(1); }
+    TChartAxis* GetTopAxis() const override { return &FAxes.TopAxis(); }
+    TChartAxis* GetBottomAxis() const override { return &FAxes.BottomAxis(); }
+    TChartAxis* GetLeftAxis() const override { return &FAxes.LeftAxis(); }
+    TChartAxis* GetRightAxis() const override { return &FAxes.RightAxis(); }
+    bool IsHorizontal(const TCustomChartAxis& a) const override { return a.IsHorizontal(); }
+    TChartCanvas3D& Canvas() override { return FAxes.Canvas(); }
+    const TRect& PlotRect() const override { return FAxes.PlotRect(); }
 
 private:
-    TChartAxis* Axis(int i) const { return reinterpret_cast<TChartAxis*>(const_cast<char*>(FAxes + i)); }
-    char FAxes[4] = {};
+    mutable TCustomChart FAxes;
 };

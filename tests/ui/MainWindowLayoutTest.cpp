@@ -6,6 +6,7 @@
 #include "app/PageControl.h"
 #include "app/Panel.h"
 #include "app/ProgressBar.h"
+#include "chart/Chart.h"
 #include "platform/Scaling.h"
 #include "app/HintWindow.h"
 #include "app/Splitter.h"

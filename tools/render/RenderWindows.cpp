@@ -1,14 +1,19 @@
 // Renders the program's windows to PNG files without a display, for review and
 // for the README: RenderWindows <output folder>. Writes the main window as it
 // starts (main-window.png), after Calculate with the default inputs
-// (main-window-calculated.png), and the schematic window (schematic-window.png).
+// (main-window-calculated.png), its two chart pages (main-window-attenuation.png,
+// main-window-phase.png, the phase for row 0) with each chart alone
+// (chart-attenuation.png, chart-phase.png), and the schematic window (schematic-window.png).
 #include "app/Application.h"
 #include "app/Button.h"
+#include "app/PageControl.h"
+#include "chart/Chart.h"
 #include "numtext/DecimalSeparators.h"
 #include "ui/ProgramWindows.h"
 
 #include <QDir>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTimer>
 
 #include <cstdio>
@@ -50,6 +55,15 @@ int main(int argc, char** argv)
     bool ok = Save(&form1, out, "main-window.png");
     form1.Button1->click();
     ok = Save(&form1, out, "main-window-calculated.png") && ok;
+    // The chart pages, switched to as a user does, by their buttons.
+    const QList<QPushButton*> pageButtons = form1.PageControl2->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly);
+    pageButtons.at(1)->click();
+    ok = Save(&form1, out, "main-window-attenuation.png") && ok;
+    ok = Save(form1.Chart1, out, "chart-attenuation.png") && ok;
+    pageButtons.at(2)->click();
+    ok = Save(&form1, out, "main-window-phase.png") && ok;
+    ok = Save(form1.Chart2, out, "chart-phase.png") && ok;
+    pageButtons.at(0)->click();
     // The schematic window is modal: grab it from inside its modal show.
     QTimer::singleShot(0, &form2, [&] {
         ok = Save(&form2, out, "schematic-window.png") && ok;

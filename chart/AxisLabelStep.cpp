@@ -1,0 +1,89 @@
+// The step between an axis' value labels: as small as the 1-2-5 sequence allows
+// while the labels keep their room.
+#include "chart/ChartAxis.h"
+
+#include "chart/AxisPanel.h"
+#include "chart/PixelRound.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+int LineCount(std::string_view text)
+{
+    return 1 + static_cast<int>(std::count(text.begin(), text.end(), '\r'));
+}
+
+} // namespace
+
+int TCustomChartAxis::WidestLine(std::string_view text)
+{
+    TChartCanvas3D& canvas = FChart.Canvas();
+    int widest = 0;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = text.find('\r', start);
+        widest = std::max(widest, canvas.TextWidthOf(text.substr(start, end - start)));
+        if (end == std::string_view::npos)
+            return widest;
+        start = end + 1;
+    }
+}
+
+int TCustomChartAxis::SizeAcross(std::string_view text, bool along)
+{
+    return along ? WidestLine(text) : FChart.Canvas().FontHeight() * LineCount(text);
+}
+
+double TCustomChartAxis::LabelStep()
+{
+    FChart.SetCanvasFont(*FLabelsFont);
+    // How much room one label takes along the axis.
+    const bool byWidth = FHorizontal ? !(FLabelsAngle == 90 || FLabelsAngle == 270)
+                                     : !(FLabelsAngle == 0 || FLabelsAngle == 180);
+    const int size = std::max(SizeAcross(ValueLabelText(FRangeMax), byWidth),
+                              SizeAcross(ValueLabelText(FRangeMin), byWidth));
+    int maxCount = 1;
+    if (size > 0) {
+        const int gap = FLabelsSeparation > 0 ? size + RoundPixel(FLabelsSeparation * 0.01L * size) : size;
+        maxCount = RoundPixel(static_cast<long double>(FAxisLength) / gap);
+    }
+    return StepForLabelCount(maxCount);
+}
+
+double TCustomChartAxis::StepForLabelCount(int maxCount) const
+{
+    if (maxCount < 1)
+        return 1e-12;
+    double step = FIncrement > 0 ? FIncrement : std::fabs(FRangeSize) >= 1 ? 1.0 : 1e-12;
+    if (FLabelsSeparation > 0) {
+        long long count = static_cast<long long>(maxCount) + 1;
+        while (count > maxCount) {
+            const long double quotient = FRangeSize / static_cast<long double>(step);
+            if (std::fabs(quotient) < 2147483647.0L) {
+                count = RoundPixel(quotient);
+                if (count > maxCount)
+                    step = NextLabelStep(step);
+            } else {
+                step = NextLabelStep(step);
+            }
+            // A range beyond every finite step (an infinite or undefined one) gets no
+            // step that fits; the walk ends instead of growing for ever.
+            if (!std::isfinite(step))
+                break;
+        }
+    }
+    return std::max(1e-12, step);
+}
+
+double TCustomChartAxis::NextLabelStep(double x)
+{
+    if (!(x > 0) || !std::isfinite(x))
+        return x;
+    if (x >= 10)
+        return static_cast<double>(10 * static_cast<long double>(NextLabelStep(static_cast<double>(x * 0.1L))));
+    if (x < 1)
+        return static_cast<double>(0.1L * NextLabelStep(static_cast<double>(x * 10.0L)));
+    return x < 2 ? 2 : x < 5 ? 5 : 10;
+}

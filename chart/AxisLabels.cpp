@@ -1,0 +1,212 @@
+// Which labels an axis shows and where: numbers at a regular step, or the series'
+// point labels thinned so that none collides with the one drawn before it.
+#include "chart/ChartAxis.h"
+
+#include "chart/AxisPanel.h"
+#include "chart/ChartSeries.h"
+#include "chart/PixelRound.h"
+#include "numtext/FormatDecimal.h"
+
+#include <algorithm>
+#include <cmath>
+
+TAxisLabelStyle TCustomChartAxis::EffectiveLabelStyle() const
+{
+    if (FLabelStyle != talAuto)
+        return FLabelStyle;
+    bool considered = false;
+    for (TChartSeries* series : FChart.SeriesList()) {
+        if (!series->Active() || !series->UsesAxis(*this))
+            continue;
+        considered = true;
+        // A line series keeps its values in Y, so its labels belong to the horizontal axis.
+        if (FHorizontal && series->LabelCount() > 0 && !series->PointLabel(0).empty())
+            return talText;
+    }
+    return considered ? talValue : talNone;
+}
+
+AnsiString TCustomChartAxis::ValueLabelText(double value, bool askChart)
+{
+    AnsiString text = FormatDecimal(FAxisValuesFormat, value);
+    if (askChart && FChart.OnGetAxisLabel)
+        FChart.OnGetAxisLabel(*this, nullptr, -1, text);
+    if (FLabelsMultiLine)
+        std::replace(text.begin(), text.end(), ' ', '\r');
+    return text;
+}
+
+void TCustomChartAxis::AddTick(int pos)
+{
+    if (FTickPositions.size() < kMaxTickPositions)
+        FTickPositions.push_back(pos);
+}
+
+void TCustomChartAxis::DrawLabel(int pos, const AnsiString& text)
+{
+    if (FTickOnLabelsOnly)
+        AddTick(pos);
+    FChart.SetCanvasFont(*FLabelsFont);
+    FChart.Canvas().SetBrush(FChart.Color(), bsClear);
+    if (FHorizontal)
+        DrawAxisText(pos, FLabelsPos, text, FLabelsAngle);
+    else
+        DrawAxisText(FLabelsPos, pos, text, FLabelsAngle);
+}
+
+void TCustomChartAxis::PlaceValueLabel(double value)
+{
+    const int pos = ValueToPos(value);
+    if (!FLabelsOnAxis && !(FAxisStart < pos && pos < FAxisEnd))
+        return;
+    if (!FTickOnLabelsOnly)
+        AddTick(pos);
+    if (FLabels)
+        DrawLabel(pos, ValueLabelText(value));
+}
+
+void TCustomChartAxis::DrawValueLabels(double step)
+{
+    if (!(std::fabs(FRangeSize / static_cast<long double>(step)) < 10000))
+        return;
+    double value = FRangeMin == FRangeMax || !FRoundFirstLabel
+        ? FRangeMax
+        : static_cast<double>(std::trunc(FRangeMax / static_cast<long double>(step)) * step);
+    while (value > FRangeMax) {
+        const double next = value - step;
+        if (next == value)
+            return;
+        value = next;
+    }
+    const double limit = static_cast<double>((FRangeMin - 1e-12L) / 1.000000000001L);
+    // Labels run from the top of the range down. A range of size 0 shows its one value
+    // once: further steps of 1e-12 would only repeat it on the same pixel, or leave a
+    // large value unchanged and never end.
+    const bool single = FRangeSize == 0;
+    while (value >= limit) {
+        PlaceValueLabel(value);
+        const double next = value - step;
+        if (single || next == value)
+            return;
+        value = next;
+    }
+}
+
+void TCustomChartAxis::DrawCustomValueLabels(double step)
+{
+    double value = FRangeMin;
+    bool stop = true;
+    for (int index = 0; index <= 2000; ++index) {
+        FChart.OnGetNextAxisLabel(*this, index, value, stop);
+        if (stop) {
+            if (index == 0)
+                DrawValueLabels(step);
+            return;
+        }
+        if (!(FRangeMin - 1e-7 <= value && value <= FRangeMax + 1e-7))
+            return;
+        PlaceValueLabel(value);
+    }
+}
+
+std::vector<TChartSeries*> TCustomChartAxis::LabelledSeries() const
+{
+    std::vector<TChartSeries*> listed;
+    for (TChartSeries* series : FChart.SeriesList())
+        if (series->Active() && series->UsesAxis(*this) && series->PointCount() > 0)
+            listed.push_back(series);
+    return listed;
+}
+
+AnsiString TCustomChartAxis::SeriesLabelText(TChartSeries& series, int index, TAxisLabelStyle style)
+{
+    AnsiString text = style == talText ? series.PointLabel(index)
+                                       : FormatDecimal(series.ValueFormat(), series.YValueAt(index));
+    if (FChart.OnGetAxisLabel)
+        FChart.OnGetAxisLabel(*this, &series, index, text);
+    return text;
+}
+
+void TCustomChartAxis::DrawSeriesLabels(TAxisLabelStyle style)
+{
+    const std::vector<TChartSeries*> listed = LabelledSeries();
+    int first = -1;
+    int last = -1;
+    for (TChartSeries* series : listed) {
+        series->UpdateVisibleRange();
+        if (series->FirstVisible() != -1 && (first == -1 || series->FirstVisible() < first))
+            first = series->FirstVisible();
+        last = std::max(last, series->LastVisible());
+    }
+    if (first == -1)
+        return;
+
+    FChart.SetCanvasFont(*FLabelsFont);
+    const bool along = FHorizontal != (FLabelsAngle == 90 || FLabelsAngle == 270);
+    // With one series whose X values ascend on a horizontal axis that is not reversed,
+    // label positions never decrease. A label then fits only at or beyond the end of
+    // the half-width claimed by the one before it, so the labels in between can be
+    // passed over unseen: they would be measured and dropped without a tick. This is
+    // what keeps a curve of a million labelled points from measuring every label.
+    const bool ascending = listed.size() == 1 && FHorizontal && !FInverted && FAxisLength >= 0
+        && listed.front()->XValues().ScaledAscending() && FTickOnLabelsOnly && FLabels
+        && FLabelsSeparation != 0 && !FChart.OnGetAxisLabel;
+    TChartSeries* const only = listed.front();
+    const auto positionReaches = [&](int index, int target) {
+        const double value = only->XValueAt(index);
+        return value > FRangeMax || (value >= FRangeMin && ValueToPos(value) >= target);
+    };
+
+    int prev = -1;
+    int prevHalf = 0;
+    for (int i = first; i <= last; ++i) {
+        if (ascending && prev != -1) {
+            const int target = prev + prevHalf;
+            int lo = i, hi = last + 1;
+            while (lo < hi) {
+                const int mid = lo + (hi - lo) / 2;
+                if (positionReaches(mid, target))
+                    hi = mid;
+                else
+                    lo = mid + 1;
+            }
+            i = lo;
+            if (i > last)
+                break;
+        }
+        TChartSeries* series = nullptr;
+        for (TChartSeries* candidate : listed)
+            if (candidate->LabelCount() > i) {
+                series = candidate;
+                break;
+            }
+        if (!series)
+            continue;
+        const AnsiString text = SeriesLabelText(*series, i, style);
+        const double value = FHorizontal ? series->XValueAt(i) : series->YValueAt(i);
+        if (!(FRangeMin <= value && value <= FRangeMax)) {
+            if (ascending && value > FRangeMax)
+                break;
+            continue;
+        }
+        const int pos = ValueToPos(value);
+        if (!FTickOnLabelsOnly)
+            AddTick(pos);
+        if (!FLabels)
+            continue;
+        const int size = SizeAcross(text, along);
+        if (FLabelsSeparation != 0 && prev != -1) {
+            const int half = (size + static_cast<int>(std::trunc(size * 0.02L * FLabelsSeparation))) / 2;
+            const bool fits = (pos >= prev && pos - half >= prev + prevHalf) || (pos < prev && pos + half <= prev - prevHalf);
+            if (!fits)
+                continue;
+            DrawLabel(pos, text);
+            prev = pos;
+            prevHalf = half;
+        } else {
+            DrawLabel(pos, text);
+            prev = pos;
+            prevHalf = size / 2;
+        }
+    }
+}

@@ -1,0 +1,31 @@
+#include "chart/AxisTitle.h"
+
+#include "core/ChartErrors.h"
+
+void CheckAngle(int angle, const char* what)
+{
+    if (angle < 0 || angle > 359)
+        throw ChartException(FormatMessage("%s Angle must be between 0 and 359 degrees", {what}));
+}
+
+TChartAxisTitle::TChartAxisTitle(std::function<void()> onChange, int angle)
+    : FOnChange(std::move(onChange)), FAngle(angle), FFont(CreateChartFont(FOnChange))
+{
+}
+
+void TChartAxisTitle::SetAngle(int value)
+{
+    CheckAngle(value, "Axis Title");
+    if (value == FAngle)
+        return;
+    FAngle = value;
+    FOnChange();
+}
+
+void TChartAxisTitle::SetCaption(const AnsiString& value)
+{
+    if (value == FCaption)
+        return;
+    FCaption = value;
+    FOnChange();
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The title of an axis: its caption, angle and font.
+#include "chart/ChartFont.h"
+#include "core/AnsiString.h"
+
+#include <functional>
+#include <memory>
+
+// Raises ChartException "<what> Angle must be between 0 and 359 degrees" outside 0 … 359.
+void CheckAngle(int angle, const char* what);
+
+class TChartAxisTitle {
+public:
+    TChartAxisTitle(std::function<void()> onChange, int angle);
+
+    int Angle() const { return FAngle; }
+    void SetAngle(int value);
+    // No caption: no title.
+    const AnsiString& Caption() const { return FCaption; }
+    void SetCaption(const AnsiString& value);
+    TChartFont& Font() { return *FFont; }
+    const TChartFont& Font() const { return *FFont; }
+
+private:
+    std::function<void()> FOnChange;
+    int FAngle;
+    AnsiString FCaption;
+    std::unique_ptr<TChartFont> FFont;
+};

@@ -1,0 +1,37 @@
+#pragma once
+// A fill of the chart panel that runs from one colour to another.
+#include "core/Colors.h"
+
+#include <functional>
+
+enum TGradientDirection { gdTopBottom, gdBottomTop, gdLeftRight, gdRightLeft };
+
+class TChartGradient {
+public:
+    explicit TChartGradient(std::function<void()> onChange) : FOnChange(std::move(onChange)) {}
+
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool value) { Set(FVisible, value); }
+    TGradientDirection Direction() const { return FDirection; }
+    void SetDirection(TGradientDirection value) { Set(FDirection, value); }
+    TColor StartColor() const { return FStartColor; }
+    void SetStartColor(TColor value) { Set(FStartColor, value); }
+    TColor EndColor() const { return FEndColor; }
+    void SetEndColor(TColor value) { Set(FEndColor, value); }
+
+private:
+    template <class T>
+    void Set(T& field, const T& value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        FOnChange();
+    }
+
+    std::function<void()> FOnChange;
+    bool FVisible = false;
+    TGradientDirection FDirection = gdTopBottom;
+    TColor FStartColor = clWhite;
+    TColor FEndColor = 0x00FFFF;
+};

@@ -1,0 +1,150 @@
+#include "chart/ChartPanel.h"
+
+#include "core/ChartErrors.h"
+#include "core/MulDiv.h"
+
+#include <QPainter>
+
+TCustomChartPanel::TCustomChartPanel() : FGradient([this] { Invalidate(); }) {}
+
+TCustomChartPanel::~TCustomChartPanel() = default;
+
+void TCustomChartPanel::Invalidate()
+{
+    if (!FConstructed)
+        return;
+    FCanvas.MarkStale();
+    if (FHost)
+        FHost->RequestPaint();
+}
+
+int TCustomChartPanel::Width() const
+{
+    return FHost ? FHost->ClientSize().width() : 400;
+}
+
+int TCustomChartPanel::Height() const
+{
+    return FHost ? FHost->ClientSize().height() : 250;
+}
+
+void TCustomChartPanel::SetChart3DPercent(int value)
+{
+    if (value < 1 || value > 100)
+        throw ChartException(FormatMessage("3D effect percent must be between %d and %d", {"1", "100"}));
+    SetProperty(FChart3DPercent, value);
+}
+
+void TCustomChartPanel::Paint(QPainter& window)
+{
+    if (FCanvas.RepaintFromBuffer(window))
+        return;
+    DrawToCanvas(&window, TRect{0, 0, Width(), Height()});
+}
+
+const QImage& TCustomChartPanel::DrawPicture()
+{
+    DrawToCanvas(nullptr, TRect{0, 0, Width(), Height()});
+    return FCanvas.Buffer();
+}
+
+void TCustomChartPanel::DrawToCanvas(QPainter* window, const TRect& rect)
+{
+    if (FCanvas.Buffered() || !window)
+        FPanelBounds = FCanvas.BeginFrame(QSize(rect.Width(), rect.Height()), FHost ? FHost->DevicePixelRatio() : 1.0);
+    else
+        FPanelBounds = FCanvas.BeginFrame(*window, rect);
+    // A drawing that fails leaves the picture stale and the canvas free for the next frame.
+    struct TFrameGuard {
+        TChartCanvas3D& Canvas;
+        bool Done = false;
+        ~TFrameGuard()
+        {
+            if (!Done) {
+                Canvas.EndFrame(nullptr);
+                Canvas.MarkStale();
+            }
+        }
+    } guard{FCanvas};
+
+    const int w = FPanelBounds.Width();
+    const int h = FPanelBounds.Height();
+    FPlotRect = TRect{FPanelBounds.Left + MulDiv(MarginLeft(), w, 100) + FBorderWidth,
+                      FPanelBounds.Top + MulDiv(MarginTop(), h, 100) + FBorderWidth,
+                      FPanelBounds.Right - FBorderWidth - MulDiv(MarginRight(), w, 100),
+                      FPanelBounds.Bottom - FBorderWidth - MulDiv(MarginBottom(), h, 100)};
+    NormalisePlotRect();
+    DrawContent(FPanelBounds);
+    guard.Done = true;
+    FCanvas.EndFrame(window, QPoint(rect.Left, rect.Top));
+}
+
+void TCustomChartPanel::NormalisePlotRect()
+{
+    TRect& r = FPlotRect;
+    if (r.Left < FPanelBounds.Left)
+        r.Left = FPanelBounds.Left;
+    if (r.Top < FPanelBounds.Top)
+        r.Top = FPanelBounds.Top;
+    if (r.Right < r.Left)
+        r.Right = r.Left + 1;
+    else if (r.Right == r.Left)
+        r.Right = r.Left + Width();
+    if (r.Bottom < r.Top)
+        r.Bottom = r.Top + 1;
+    else if (r.Bottom == r.Top)
+        r.Bottom = r.Top + Height();
+}
+
+void TCustomChartPanel::SetCanvasFont(const TChartFont& font)
+{
+    FCanvas.Font().Assign(font);
+}
+
+void TCustomChartPanel::PaintPanel(const TRect& bounds)
+{
+    if (FGradient.Visible()) {
+        const TGradientDirection d = FGradient.Direction();
+        const bool reversed = d == gdBottomTop || d == gdRightLeft;
+        FCanvas.GradientFill(bounds, reversed ? FGradient.EndColor() : FGradient.StartColor(),
+                             reversed ? FGradient.StartColor() : FGradient.EndColor(),
+                             d == gdTopBottom || d == gdBottomTop);
+    } else {
+        FCanvas.SetBrush(FColor, bsSolid);
+        FCanvas.FillRect(bounds.Left, bounds.Top, bounds.Right, bounds.Bottom);
+    }
+    DrawPanelBevels(bounds);
+}
+
+void TCustomChartPanel::DrawPanelBevels(const TRect& bounds)
+{
+    FCanvas.Pen() = TCanvasPen{};
+    FCanvas.SetBrush(FCanvas.Brush().Color, bsClear);
+    TRect r = bounds;
+    // One bevel: light on the top and left edges and dark on the others when raised,
+    // the other way round when lowered, BevelWidth pixels deep.
+    const auto bevel = [&](TBevel kind) {
+        if (kind == bvNone)
+            return;
+        const TColor topLeft = kind == bvRaised ? clBtnHighlight : clBtnShadow;
+        const TColor bottomRight = kind == bvRaised ? clBtnShadow : clBtnHighlight;
+        for (int i = 0; i < FBevelWidth; ++i) {
+            FCanvas.Pen().Color = topLeft;
+            FCanvas.LineSegment(r.Left, r.Bottom - 1, r.Left, r.Top);
+            FCanvas.DrawPenTo(r.Right - 1, r.Top);
+            FCanvas.Pen().Color = bottomRight;
+            FCanvas.LineSegment(r.Right - 1, r.Top, r.Right - 1, r.Bottom - 1);
+            FCanvas.DrawPenTo(r.Left - 1, r.Bottom - 1);
+            r = TRect{r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
+        }
+    };
+    bevel(FBevelOuter);
+    if (FBorderWidth > 0) {
+        FCanvas.Pen().Color = FColor;
+        for (int i = 0; i < FBorderWidth; ++i) {
+            FCanvas.FrameRect(r.Left, r.Top, r.Right, r.Bottom);
+            r = TRect{r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
+        }
+    }
+    bevel(FBevelInner);
+}

@@ -1,0 +1,48 @@
+#include "chart/ChartTitle.h"
+
+#include "chart/ChartCanvas.h"
+
+#include <algorithm>
+
+TChartTitle::TChartTitle(std::function<void()> onChange)
+    : FOnChange(std::move(onChange)), FFont(CreateChartFont(FOnChange)), FBrush(FOnChange), FFrame(FOnChange)
+{
+    FBrush.SetStyle(bsClear);
+}
+
+void TChartTitle::Draw(TChartCanvas3D& canvas, TRect& plot, bool foot)
+{
+    if (FText.empty() && !FFrame.Visible())
+        return;
+    canvas.Font().Assign(*FFont);
+    const int h = canvas.FontHeight();
+    const int height = h * static_cast<int>(FText.size());
+    int widest = 0;
+    for (const AnsiString& line : FText)
+        widest = std::max(widest, canvas.TextWidthOf(line));
+    const int top = foot ? plot.Bottom - height : plot.Top;
+    const int left = FAlignment == taLeftJustify  ? plot.Left
+                     : FAlignment == taRightJustify ? plot.Right - widest
+                                                    : (plot.Left + plot.Right - widest) / 2;
+    FTitleRect = FAdjustFrame ? TRect{left, top, left + widest, top + height} : TRect{plot.Left, top, plot.Right, top + height};
+    if (FFrame.Visible() || FBrush.Style() != bsClear) {
+        canvas.ApplyChartPen(FFrame);
+        canvas.SetBrush(FBrush.Color(), FBrush.Style());
+        canvas.FrameRect(FTitleRect.Left - 1, FTitleRect.Top - 1, FTitleRect.Right + 1, FTitleRect.Bottom + 1);
+    }
+    canvas.SetBrush(canvas.Brush().Color, bsClear);
+    canvas.SetTextAlign(htaLeft, vtaTop);
+    int y = top;
+    for (const AnsiString& line : FText) {
+        const int width = canvas.TextWidthOf(line);
+        const int x = FAlignment == taLeftJustify  ? FTitleRect.Left
+                      : FAlignment == taRightJustify ? FTitleRect.Right - width
+                                                     : (FTitleRect.Left + FTitleRect.Right - width) / 2;
+        canvas.WriteText(x, y, line);
+        y += h;
+    }
+    if (foot)
+        plot.Bottom = top - 5;
+    else
+        plot.Top = top + height + 5;
+}

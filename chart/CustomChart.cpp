@@ -1,0 +1,105 @@
+#include "chart/CustomChart.h"
+
+#include <algorithm>
+
+TCustomChart::TCustomChart()
+    : FBackWall([this] { Invalidate(); }, AutoColor),
+      FLeftWall([this] { Invalidate(); }, 0x80FFFF),
+      FBottomWall([this] { Invalidate(); }, clWhite),
+      FTitle([this] { Invalidate(); }),
+      FFoot([this] { Invalidate(); }),
+      FLegend([this] { Invalidate(); })
+{
+    FBackWall.Brush().SetStyle(bsClear);
+    EndConstruction();
+}
+
+void TCustomChart::DrawTitlesAndLegend()
+{
+    // The legend draws nothing, so the title comes first and the foot after it.
+    if (FTitle.Visible())
+        FTitle.Draw(Canvas(), FPlotRect, false);
+    if (FFoot.Visible())
+        FFoot.Draw(Canvas(), FPlotRect, true);
+}
+
+void TCustomChart::CalcAxesRect()
+{
+    for (TCustomChartAxis* axis : AxesList())
+        axis->ComputeRange();
+    NormalisePlotRect();
+    TRect remaining = FPlotRect;
+    for (TCustomChartAxis* axis : AxesList()) {
+        if (!AxisIsShown(*axis))
+            continue;
+        TRect reserved = remaining;
+        axis->ReserveAxisSpace(reserved);
+        Intersect(reserved, remaining, remaining);
+    }
+    FPlotRect = remaining;
+    NormalisePlotRect();
+    for (TCustomChartAxis* axis : AxesList())
+        axis->PlaceAxis();
+}
+
+void TCustomChart::CalcSeriesMargins()
+{
+    for (TChartAxis* axis : {&TopAxis(), &LeftAxis(), &RightAxis(), &BottomAxis()}) {
+        int start = 0;
+        int end = 0;
+        for (TChartSeries* series : SeriesList()) {
+            if (!series->Active() || !series->UsesAxis(*axis))
+                continue;
+            int a = 0;
+            int b = 0;
+            if (axis->IsHorizontal()) {
+                series->GetHorizMargins(a, b);
+                if (axis->AutomaticMinimum())
+                    start = std::max(start, a);
+                if (axis->AutomaticMaximum())
+                    end = std::max(end, b);
+            } else {
+                series->GetVertMargins(a, b);
+                if (axis->AutomaticMaximum())
+                    start = std::max(start, a);
+                if (axis->AutomaticMinimum())
+                    end = std::max(end, b);
+            }
+        }
+        axis->FitRangeToMargins(start, end);
+    }
+}
+
+void TCustomChart::DrawWalls()
+{
+    TChartCanvas3D& canvas = Canvas();
+    canvas.ApplyChartPen(FBackWall.Pen());
+    const TBrushStyle style = FBackWall.Brush().Style();
+    if (FBackWall.Color() == AutoColor && style == bsSolid) {
+        canvas.SetBrush(canvas.Brush().Color, bsClear);
+    } else {
+        canvas.SetBrush(FBackWall.Color(), style);
+        if (style != bsSolid && style != bsClear) {
+            // A hatched wall: the brush colour behind the pattern, opaque.
+            TColor back = FBackWall.Brush().Color();
+            canvas.SetBackColor(back);
+            canvas.SetBackMode(bmOpaque);
+            if (FBackWall.Color() == back)
+                canvas.Brush().Color = back == clBlack ? clWhite : clBlack;
+        }
+    }
+    const TRect& plot = PlotRect();
+    canvas.FrameRect(plot.Left, plot.Top, plot.Right + 1, plot.Bottom + 1);
+}
+
+int TCustomChart::WallSize(const TCustomChartAxis&) const
+{
+    return 0;
+}
+
+bool TCustomChart::IsFreeSeriesColor(TColor color) const
+{
+    return color != Color() && color != FBackWall.Color()
+        && std::none_of(SeriesList().begin(), SeriesList().end(),
+                        [&](const TChartSeries* s) { return s->SeriesColor() == color; });
+}

@@ -1,0 +1,36 @@
+#include "chart/FontTextMetrics.h"
+
+#include "chart/ChartFont.h"
+#include "platform/QtText.h"
+
+#include <QFontMetricsF>
+
+#include <cmath>
+
+void TFontTextMetrics::Select(const TChartFont& font)
+{
+    TKey key{font.Name(), font.Height(), font.Bold(), font.Italic()};
+    if (FValid && key == FKey)
+        return;
+    const QFontMetricsF metrics(font.ToQFont());
+    for (int c = 0; c < 256; ++c)
+        FAdvances[c] = metrics.horizontalAdvance(QChar(static_cast<char16_t>(CodePointFromAnsi(static_cast<char>(c)))));
+    FLineHeight = static_cast<int>(std::lround(metrics.height()));
+    FKey = std::move(key);
+    FValid = true;
+}
+
+int TFontTextMetrics::TextWidth(const TChartFont& font, std::string_view text)
+{
+    Select(font);
+    double width = 0;
+    for (const char c : text)
+        width += FAdvances[static_cast<unsigned char>(c)];
+    return static_cast<int>(std::lround(width));
+}
+
+int TFontTextMetrics::TextHeight(const TChartFont& font)
+{
+    Select(font);
+    return FLineHeight;
+}

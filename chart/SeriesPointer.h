@@ -1,0 +1,53 @@
+#pragma once
+// The markers a series can draw at its points, with their size and whether they
+// widen the axes' margins. Both charts of the program keep them hidden.
+#include "chart/ChartBrush.h"
+#include "chart/ChartPen.h"
+
+#include <functional>
+
+enum TSeriesPointerStyle { psRectangle, psCircle, psTriangle, psDownTriangle, psCross, psDiagCross, psStar, psDiamond, psSmallDot };
+
+class TSeriesPointer {
+public:
+    explicit TSeriesPointer(std::function<void()> onChange);
+
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool value) { Set(FVisible, value); }
+    int HorizSize() const { return FHorizSize; }
+    // ChartException "Pointer size must be greater than zero" below 1.
+    void SetHorizSize(int value);
+    int VertSize() const { return FVertSize; }
+    void SetVertSize(int value);
+    bool InflateMargins() const { return FInflateMargins; }
+    void SetInflateMargins(bool value) { Set(FInflateMargins, value); }
+    TSeriesPointerStyle Style() const { return FStyle; }
+    void SetStyle(TSeriesPointerStyle value) { Set(FStyle, value); }
+    bool Dark3D() const { return FDark3D; }
+    void SetDark3D(bool value) { Set(FDark3D, value); }
+    bool Draw3D() const { return FDraw3D; }
+    void SetDraw3D(bool value) { Set(FDraw3D, value); }
+    TChartPen& Pen() { return FPen; }
+    TChartBrush& Brush() { return FBrush; }
+
+private:
+    template <class T>
+    void Set(T& field, const T& value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        FOnChange();
+    }
+
+    std::function<void()> FOnChange;
+    bool FVisible = true;
+    int FHorizSize = 4;
+    int FVertSize = 4;
+    bool FInflateMargins = true;
+    TSeriesPointerStyle FStyle = psRectangle;
+    bool FDark3D = true;
+    bool FDraw3D = true;
+    TChartPen FPen;
+    TChartBrush FBrush;
+};
