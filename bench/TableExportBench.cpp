@@ -1,16 +1,13 @@
 // A million-row results list copied to the clipboard and saved as CSV, each through
 // the list's own commands.
-#include "app/Application.h"
 #include "app/ListCommands.h"
 #include "app/ListView.h"
-#include "numtext/DecimalSeparators.h"
 #include "ui/ResultsTable.h"
 
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -47,14 +44,3 @@ BENCHMARK(CopyTable)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(SaveTable)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    benchmark::Initialize(&argc, argv);
-    ReadLocaleSeparators("ru_RU.UTF-8");
-    TApplication application(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
