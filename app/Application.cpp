@@ -136,13 +136,18 @@ AnsiString TApplication::ErrorBoxText(const AnsiString& message)
     return message;
 }
 
+AnsiString TApplication::ErrorBoxText(const std::exception& error)
+{
+    const auto* own = dynamic_cast<const Exception*>(&error);
+    return ErrorBoxText(own ? own->Message() : AnsiString(error.what()));
+}
+
 void TApplication::HandleException(const std::exception& error)
 {
     if (dynamic_cast<const EAbort*>(&error))
         return; // a silent stop
 
-    const auto* own = dynamic_cast<const Exception*>(&error);
-    FPendingErrors.push_back(ErrorBoxText(own ? own->Message() : AnsiString(error.what())));
+    FPendingErrors.push_back(ErrorBoxText(error));
     // Shown once the failed handler has returned to the loop, so that a paint or a
     // mouse handler is never re-entered from inside itself.
     QMetaObject::invokeMethod(this, [this] { ShowPendingErrors(); }, Qt::QueuedConnection);

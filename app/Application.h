@@ -48,6 +48,8 @@ public:
     void HandleException(const std::exception& error);
     // The error box's text for a message: "." appended when its last character sorts after ".".
     static AnsiString ErrorBoxText(const AnsiString& message);
+    // The error box's text for an exception.
+    static AnsiString ErrorBoxText(const std::exception& error);
     // Shows one error box; replaceable so that tests can watch the boxes instead.
     std::function<void(const AnsiString& caption, const AnsiString& text)> ShowErrorBox;
 

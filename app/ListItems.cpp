@@ -91,3 +91,11 @@ void TListItems::SetColumns(std::vector<TColumn> columns)
     FColumnSpecs = std::move(columns);
     emit headerDataChanged(Qt::Horizontal, 0, static_cast<int>(FColumnSpecs.size()) - 1);
 }
+
+std::vector<AnsiString> ColumnCaptions(const std::vector<TListItems::TColumn>& columns)
+{
+    std::vector<AnsiString> captions;
+    for (const TListItems::TColumn& column : columns)
+        captions.push_back(column.Caption);
+    return captions;
+}

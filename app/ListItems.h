@@ -19,6 +19,7 @@ public:
     std::string_view Text(int row, int k) const { return FTexts.Text(row, k); }
     std::string_view Caption(int row) const { return Text(row, 0); }
     std::string_view SubItem(int row, int k) const { return Text(row, k + 1); }
+    const TRowTexts& Rows() const { return FTexts; }
 
     void Clear();
     // Replaces every row at once; the texts must have the list's columns.
@@ -47,3 +48,6 @@ private:
     TRowTexts FTexts;
     std::vector<TColumn> FColumnSpecs;
 };
+
+// The columns' captions, in order.
+std::vector<AnsiString> ColumnCaptions(const std::vector<TListItems::TColumn>& columns);

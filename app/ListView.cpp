@@ -1,10 +1,13 @@
 #include "ListView.h"
 
+#include "ListCommands.h"
 #include "platform/Guarded.h"
 #include "platform/Scaling.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QMenu>
 #include <QMouseEvent>
 
 #include <set>
@@ -47,6 +50,7 @@ TListView::TListView(QWidget* parent, std::vector<TListItems::TColumn> columns)
                 if (current.isValid())
                     Report(current.row(), ctState);
             });
+    FCommands = new TListCommands(this);
 }
 
 void TListView::changeEvent(QEvent* event)
@@ -91,6 +95,27 @@ void TListView::mousePressEvent(QMouseEvent* event)
         return;
     }
     QTableView::mousePressEvent(event);
+}
+
+void TListView::contextMenuEvent(QContextMenuEvent* event)
+{
+    QPoint at = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        // From the keyboard the menu opens on the selected row, or at the list's corner.
+        const int row = Selected();
+        const QRect cell = row >= 0 ? visualRect(FItems->index(row, 0)) : QRect();
+        at = viewport()->mapToGlobal(viewport()->rect().contains(cell.center()) ? cell.center() : QPoint());
+    }
+    QMenu::exec(FCommands->Actions(), at, nullptr, this);
+}
+
+void TListView::keyPressEvent(QKeyEvent* event)
+{
+    // Copying belongs to the list's copy command; without a selected row it copies
+    // nothing rather than the current cell alone.
+    if (event->matches(QKeySequence::Copy))
+        return;
+    QTableView::keyPressEvent(event);
 }
 
 void TListView::Report(int row, TItemChange change)

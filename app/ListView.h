@@ -2,10 +2,12 @@
 // A report list: column headers, grid lines, whole-row single selection that stays
 // visible without focus, and in-place editing of a selected row's caption. It
 // reports every row whose text or state changes, a row losing the selection
-// before the row gaining it.
+// before the row gaining it. Its context menu and shortcuts copy and save the rows.
 #include "ListItems.h"
 
 #include <QTableView>
+
+class TListCommands;
 
 class TListView : public QTableView {
 public:
@@ -19,15 +21,20 @@ public:
     // Selects the row alone without giving it the focus mark.
     void SelectRow(int row);
 
+    TListCommands& Commands() { return *FCommands; }
+
     std::function<void(int row, TItemChange change)> OnChange;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Report(int row, TItemChange change);
     void ApplyColumnWidths();
 
     TListItems* FItems;
+    TListCommands* FCommands;
 };

@@ -1,18 +1,11 @@
 // The whole Calculate path (sweep, list rows, chart points) against the bare
-// arithmetic, and the phase response; ends with the process's peak memory.
-#include "app/Application.h"
+// arithmetic, and the phase response.
 #include "app/Edit.h"
 #include "app/ListView.h"
 #include "calc/CapacitorSweep.h"
-#include "numtext/DecimalSeparators.h"
 #include "ui/KelvMain1.h"
 
 #include <benchmark/benchmark.h>
-
-#include <sys/resource.h>
-
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -70,17 +63,3 @@ BENCHMARK_CAPTURE(BareArithmetic, default_250, kDefault)->Unit(benchmark::kMicro
 BENCHMARK(PhaseResponse)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    benchmark::Initialize(&argc, argv);
-    ReadLocaleSeparators("ru_RU.UTF-8");
-    TApplication application(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    std::printf("peak resident memory: %ld MB\n", usage.ru_maxrss / 1024);
-    return 0;
-}

@@ -92,7 +92,12 @@ std::string Utf8FromAnsi(std::string_view ansi)
 {
     std::string out;
     out.reserve(ansi.size() * 2);
+    AppendUtf8FromAnsi(out, ansi);
+    return out;
+}
+
+void AppendUtf8FromAnsi(std::string& out, std::string_view ansi)
+{
     for (char c : ansi)
         AppendUtf8(out, CodePointFromAnsi(c));
-    return out;
 }

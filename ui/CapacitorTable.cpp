@@ -1,17 +1,14 @@
 // The capacitor table: one results row and one attenuation-chart point per Мн.
 #include "KelvMain1.h"
 
-#include "app/Edit.h"
+#include "ResultsTable.h"
 #include "app/ListView.h"
 #include "app/ProgressBar.h"
 #include "calc/CapacitorSweep.h"
-#include "numtext/FormatDecimal.h"
 
 #include <vector>
 
 namespace {
-
-constexpr std::size_t kRowCharacters = 20; // "1,0001" "0,0009" "1,0221" and a little more
 
 // Hides the progress bar again however the calculation ends.
 class TProgressShown {
@@ -40,19 +37,10 @@ void TForm1::CalcCapacitorTable()
     Bar->SetMin(0);
     Bar->SetMax(SweepProgressMax(inputs.From, inputs.To, inputs.Step));
 
-    // Row texts in column order: Мн, attenuation, capacitance.
-    const TDecimalPicture picture("0.0000");
-    TRowTexts texts(3);
-    texts.Reserve(rows.size(), kRowCharacters);
-    {
+    TRowTexts texts = [&] {
         TProgressShown progress(Bar);
-        for (const TSweepRow& row : rows) {
-            texts.Append(picture.Format(row.Mn));
-            texts.Append(picture.Format(row.Attenuation));
-            texts.Append(picture.Format(row.Capacitance));
-            Bar->SetPosition(Bar->Position() + 1);
-        }
-    }
+        return ResultRowTexts(rows, [this] { Bar->SetPosition(Bar->Position() + 1); });
+    }();
 
     // Nothing below can fail: publish the rows and points together.
     List->hide();

@@ -5,25 +5,11 @@
 
 bool InputsAvailable(const TInputTexts& texts)
 {
-    bool available = true;
     try {
-        const double step = ReadInputNumber(texts.Step);
-        if (!(step > 0))
-            available = false;
-        const double rc = ReadInputNumber(texts.Rc);
-        if (!(rc > 0))
-            available = false;
-        const double f = ReadInputNumber(texts.F);
-        if (!(f > 0))
-            available = false;
-        const double from = ReadInputNumber(texts.From);
-        const double to = ReadInputNumber(texts.To);
-        if (!(from > 1) || !(from < to))
-            available = false;
+        return !InputsFault(ReadSweepInputs(texts));
     } catch (const EConvertError&) {
-        available = false;
+        return false;
     }
-    return available;
 }
 
 TSweepInputs ReadSweepInputs(const TInputTexts& texts)
@@ -35,4 +21,19 @@ TSweepInputs ReadSweepInputs(const TInputTexts& texts)
     inputs.From = ReadInputNumber(texts.From);
     inputs.To = ReadInputNumber(texts.To);
     return inputs;
+}
+
+std::optional<AnsiString> InputsFault(const TSweepInputs& in)
+{
+    if (!(in.Step > 0))
+        return AnsiFromUtf8("Шаг Мн должен быть больше 0");
+    if (!(in.Rc > 0))
+        return AnsiFromUtf8("Rc должно быть больше 0");
+    if (!(in.F > 0))
+        return AnsiFromUtf8("Нижняя граничная частота должна быть больше 0");
+    if (!(in.From > 1))
+        return AnsiFromUtf8("Мн «от» должно быть больше 1");
+    if (!(in.From < in.To))
+        return AnsiFromUtf8("Мн «до» должно быть больше, чем «от»");
+    return std::nullopt;
 }

@@ -4,6 +4,8 @@
 #include "calc/CapacitorSweep.h"
 #include "core/AnsiString.h"
 
+#include <optional>
+
 struct TInputTexts {
     AnsiString Rc;   // Edit1
     AnsiString F;    // Edit2
@@ -12,9 +14,11 @@ struct TInputTexts {
     AnsiString Step; // Edit5
 };
 
-// True exactly when every text parses and Step, Rc and F are above 0, From above 1
-// and From below To. The fields are read in the order step, Rc, f, from, to, up to
-// the first that does not parse.
+// True exactly when every text parses and no rule of InputsFault is broken.
 bool InputsAvailable(const TInputTexts& texts);
-// The inputs as the sweep takes them; EConvertError for a text that does not parse.
+// The inputs as the sweep takes them; EConvertError for the first text, in the order
+// Rc, f, step, from, to, that does not parse.
 TSweepInputs ReadSweepInputs(const TInputTexts& texts);
+// The first rule the inputs break, as a message for the user: Step, Rc and F above 0,
+// From above 1, From below To. Nothing when Calculate may run.
+std::optional<AnsiString> InputsFault(const TSweepInputs& inputs);

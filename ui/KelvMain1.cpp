@@ -2,6 +2,7 @@
 
 #include "InputTexts.h"
 #include "KelvMain1Layout.h"
+#include "ResultsTable.h"
 #include "sx.h"
 #include "app/Button.h"
 #include "app/Edit.h"
@@ -29,15 +30,6 @@ T* Make(QWidget* parent, const char* name, Args&&... args)
     return control;
 }
 
-std::vector<TListItems::TColumn> ListColumns()
-{
-    return {
-        {AnsiFromUtf8("Мн"), 60, Qt::AlignLeft},
-        {AnsiFromUtf8("Ослабление,дб"), 120, Qt::AlignHCenter},
-        {AnsiFromUtf8("Сс,мкФ"), 80, Qt::AlignHCenter},
-    };
-}
-
 } // namespace
 
 TForm1::TForm1() : TForm("Form1")
@@ -48,7 +40,7 @@ TForm1::TForm1() : TForm("Form1")
     TabSheet1 = PageControl1->AddPage("TabSheet1");
     Panel1 = Make<TPanel>(TabSheet1, "Panel1");
     Panel1->SetBevelOuter(bvNone);
-    List = Make<TListView>(Panel1, "List", ListColumns());
+    List = Make<TListView>(Panel1, "List", ResultColumns());
     Splitter1 = Make<TSplitter>(TabSheet1, "Splitter1");
     PageControl2 = Make<TPageControl>(TabSheet1, "PageControl2", tsButtons);
     TabSheet2 = PageControl2->AddPage("TabSheet2");

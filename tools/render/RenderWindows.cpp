@@ -1,17 +1,22 @@
 // Renders the program's windows to PNG files without a display, for review and
 // for the README: RenderWindows <output folder>. Writes the main window as it
 // starts (main-window.png), after Calculate with the default inputs
-// (main-window-calculated.png), its two chart pages (main-window-attenuation.png,
+// (main-window-calculated.png), the results list's context menu over it
+// (list-context-menu.png), its two chart pages (main-window-attenuation.png,
 // main-window-phase.png, the phase for row 0) with each chart alone
 // (chart-attenuation.png, chart-phase.png), and the schematic window (schematic-window.png).
 #include "app/Application.h"
 #include "app/Button.h"
+#include "app/ListView.h"
 #include "app/PageControl.h"
 #include "chart/Chart.h"
 #include "numtext/DecimalSeparators.h"
 #include "ui/ProgramWindows.h"
 
+#include <QContextMenuEvent>
 #include <QDir>
+#include <QMenu>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
@@ -21,17 +26,43 @@
 
 namespace {
 
-bool Save(QWidget* window, const QDir& out, const char* name)
+bool SavePicture(const QPixmap& picture, const QDir& out, const char* name)
 {
-    Application->Idle(); // the command update, as whenever the loop waits
-    QCoreApplication::processEvents();
     const QString path = out.filePath(name);
-    if (!window->grab().save(path)) {
+    if (!picture.save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
     }
     std::printf("%s\n", qPrintable(path));
     return true;
+}
+
+bool Save(QWidget* window, const QDir& out, const char* name)
+{
+    Application->Idle(); // the command update, as whenever the loop waits
+    QCoreApplication::processEvents();
+    return SavePicture(window->grab(), out, name);
+}
+
+// A right click on a row of the list, and the menu it opens drawn over the window.
+bool SaveListMenu(TForm1& form, const QDir& out, const char* name)
+{
+    const int row = 3;
+    form.List->SelectRow(row);
+    const QPoint at = form.List->visualRect(form.List->Items().index(row, 1)).center();
+    bool ok = false;
+    QTimer::singleShot(0, &form, [&] {
+        QWidget* menu = QApplication::activePopupWidget();
+        if (!menu)
+            return;
+        QPixmap picture = form.grab();
+        QPainter(&picture).drawPixmap(form.mapFromGlobal(menu->pos()), menu->grab());
+        ok = SavePicture(picture, out, name);
+        menu->close();
+    });
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, form.List->viewport()->mapToGlobal(at));
+    QCoreApplication::sendEvent(form.List->viewport(), &click);
+    return ok;
 }
 
 } // namespace
@@ -55,6 +86,7 @@ int main(int argc, char** argv)
     bool ok = Save(&form1, out, "main-window.png");
     form1.Button1->click();
     ok = Save(&form1, out, "main-window-calculated.png") && ok;
+    ok = SaveListMenu(form1, out, "list-context-menu.png") && ok;
     // The chart pages, switched to as a user does, by their buttons.
     const QList<QPushButton*> pageButtons = form1.PageControl2->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly);
     pageButtons.at(1)->click();

@@ -1,0 +1,152 @@
+#include "GuiTestSupport.h"
+#include "app/ListCommands.h"
+#include "app/ListView.h"
+#include "numtext/SeparatorsFixture.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <csignal>
+
+namespace {
+
+struct TListCommandsTest : SeparatorsTest {
+    QWidget Window;
+    TListView* List = new TListView(&Window, {{AnsiFromUtf8("Мн"), 60, Qt::AlignLeft}, {"dB", 120, Qt::AlignHCenter}});
+    TListCommands& Commands = List->Commands();
+
+    void SetUp() override
+    {
+        UseSeparators(',', ' ');
+        Window.resize(300, 300);
+        List->setGeometry(0, 0, 300, 300);
+        Window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&Window));
+        QApplication::setActiveWindow(&Window);
+        List->setFocus();
+        QGuiApplication::clipboard()->setText("before");
+    }
+
+    void Fill()
+    {
+        TRowTexts texts(2);
+        for (const char* text : {"1,0001", "0,0009", "1,0002", "0,0017"})
+            texts.Append(text);
+        List->Items().Assign(std::move(texts));
+    }
+
+    static QString Clipboard() { return QGuiApplication::clipboard()->text(); }
+};
+
+QString ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString("(unreadable)");
+}
+
+} // namespace
+
+TEST_F(TListCommandsTest, ShortcutsCopyTheSelectedRowOrTheWholeTableWithTheCaptionLine)
+{
+    QTest::keyClick(List, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Clipboard(), "before"); // an empty list copies nothing
+
+    Fill();
+    List->setCurrentIndex(List->Items().index(1, 0)); // a current cell but no selected row
+    List->selectionModel()->clearSelection();
+    QTest::keyClick(List, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(Clipboard(), "before");
+
+    List->SelectRow(1);
+    QTest::keyClick(List, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(Clipboard(), "Мн\tdB\n1,0002\t0,0017\n");
+    QTest::keyClick(List, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Clipboard(), "Мн\tdB\n1,0001\t0,0009\n1,0002\t0,0017\n");
+}
+
+TEST_F(TListCommandsTest, TheContextMenuKeyOpensTheThreeCommandsOnTheSelectedRow)
+{
+    Fill();
+    List->SelectRow(0);
+    QStringList entries;
+    QPoint menuAt;
+    QTimer::singleShot(0, List, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (const QAction* action : menu->actions())
+            entries << action->text() + (action->isEnabled() ? "" : " (off)");
+        menuAt = menu->pos();
+        menu->close();
+    });
+    // What the window system sends to the focused control for the context-menu key.
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(), List->mapToGlobal(QPoint()));
+    QCoreApplication::sendEvent(List, &key);
+    EXPECT_EQ(entries, QStringList({"Копировать строку", "Копировать всю таблицу", "Сохранить таблицу…"}));
+    const QRect row = List->visualRect(List->Items().index(0, 0));
+    EXPECT_EQ(menuAt, List->viewport()->mapToGlobal(row.center()));
+}
+
+TEST_F(TListCommandsTest, SavingWritesCsvAndRemembersTheFolderForTheNextSave)
+{
+    Fill();
+    QTemporaryDir folder;
+    QStringList suggested;
+    Commands.AskSavePath = [&](const QString& path) {
+        suggested << path;
+        return folder.filePath("table.csv");
+    };
+    Commands.SaveTable();
+    EXPECT_EQ(ReadFile(folder.filePath("table.csv")), "Мн;dB\n1,0001;0,0009\n1,0002;0,0017\n");
+    Commands.SaveTable();
+    ASSERT_EQ(suggested.size(), 2);
+    EXPECT_EQ(QFileInfo(suggested[1]).absolutePath(), folder.path());
+
+    UseSeparators('.', ',');
+    Commands.SaveTableTo(folder.filePath("point.csv"));
+    // Texts written under a decimal comma stay whole under a decimal point.
+    EXPECT_EQ(ReadFile(folder.filePath("point.csv")), "Мн,dB\n\"1,0001\",\"0,0009\"\n\"1,0002\",\"0,0017\"\n");
+}
+
+TEST_F(TListCommandsTest, AFailedSaveLeavesTheEarlierFileWholeAndShowsTheReason)
+{
+    TErrorBoxes boxes;
+    Fill();
+    QTemporaryDir folder;
+    const QString path = folder.filePath("table.csv");
+    QFile earlier(path);
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("earlier results\n");
+    earlier.close();
+
+    // A disk that fills after a few bytes, as far as this process can tell.
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 8;
+    setrlimit(RLIMIT_FSIZE, &tiny);
+    Commands.AskSavePath = [&](const QString&) { return path; };
+    Commands.Actions()[2]->trigger();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, savedHandler);
+
+    EXPECT_EQ(ReadFile(path), "earlier results\n");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList("table.csv")); // no temporary file left
+    Commands.AskSavePath = [&](const QString&) { return folder.filePath("no such folder/table.csv"); };
+    Commands.Actions()[2]->trigger();
+    const auto& shown = TErrorBoxes::Shown();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(Utf8FromAnsi(shown[0]), "Не удалось сохранить файл «" + path.toStdString() + "»: File too large.");
+    EXPECT_EQ(Utf8FromAnsi(shown[1]).find("Не удалось сохранить файл «" + folder.path().toStdString()), 0u);
+}
