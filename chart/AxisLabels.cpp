@@ -152,25 +152,52 @@ void TCustomChartAxis::DrawSeriesLabels(TAxisLabelStyle style)
         && listed.front()->XValues().ScaledAscending() && FTickOnLabelsOnly && FLabels
         && FLabelsSeparation != 0 && !FChart.OnGetAxisLabel;
     TChartSeries* const only = listed.front();
-    const auto positionReaches = [&](int index, int target) {
-        const double value = only->XValueAt(index);
-        return value > FRangeMax || (value >= FRangeMin && ValueToPos(value) >= target);
+    // The first index from `from` on whose label stands at or beyond the target pixel
+    // (or past the range), last + 1 when none: a search that doubles its stride, so
+    // that it costs little whether the answer is near or far.
+    const auto firstReaching = [&](int from, int target) {
+        const auto reaches = [&](int index) {
+            const double value = only->XValueAt(index);
+            return value > FRangeMax || (value >= FRangeMin && ValueToPos(value) >= target);
+        };
+        if (from > last || reaches(from))
+            return from;
+        int lo = from; // does not reach
+        int stride = 1;
+        int hi = from + 1;
+        while (hi <= last && !reaches(hi)) {
+            lo = hi;
+            stride *= 2;
+            hi = lo + stride;
+        }
+        hi = std::min(hi, last + 1);
+        while (hi - lo > 1) {
+            const int mid = lo + (hi - lo) / 2;
+            if (reaches(mid))
+                hi = mid;
+            else
+                lo = mid;
+        }
+        return hi;
+    };
+    // Labels that share a pixel share its position, found once for them all.
+    int groupEnd = -1;
+    int groupPos = 0;
+    const auto positionOf = [&](int index, double value) {
+        if (!ascending)
+            return ValueToPos(value);
+        if (index >= groupEnd) {
+            groupPos = ValueToPos(value);
+            groupEnd = firstReaching(index + 1, groupPos + 1);
+        }
+        return groupPos;
     };
 
     int prev = -1;
     int prevHalf = 0;
     for (int i = first; i <= last; ++i) {
         if (ascending && prev != -1) {
-            const int target = prev + prevHalf;
-            int lo = i, hi = last + 1;
-            while (lo < hi) {
-                const int mid = lo + (hi - lo) / 2;
-                if (positionReaches(mid, target))
-                    hi = mid;
-                else
-                    lo = mid + 1;
-            }
-            i = lo;
+            i = firstReaching(i, prev + prevHalf);
             if (i > last)
                 break;
         }
@@ -189,7 +216,7 @@ void TCustomChartAxis::DrawSeriesLabels(TAxisLabelStyle style)
                 break;
             continue;
         }
-        const int pos = ValueToPos(value);
+        const int pos = positionOf(i, value);
         if (!FTickOnLabelsOnly)
             AddTick(pos);
         if (!FLabels)

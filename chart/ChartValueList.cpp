@@ -16,6 +16,8 @@ double TChartValueList::ValueAt(int index) const
 {
     if (index < 0 || index >= ValueCount())
         throw EListError(index);
+    if (FMultiplier == 1)
+        return FValues[index]; // the common case, and exact: nothing to round
     return StoreDouble(static_cast<long double>(FValues[index]) * FMultiplier);
 }
 

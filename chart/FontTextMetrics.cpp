@@ -9,9 +9,10 @@
 
 void TFontTextMetrics::Select(const TChartFont& font)
 {
-    TKey key{font.Name(), font.Height(), font.Bold(), font.Italic()};
-    if (FValid && key == FKey)
+    if (FValid && FKey.Height == font.Height() && FKey.Bold == font.Bold() && FKey.Italic == font.Italic()
+        && FKey.Name == font.Name())
         return;
+    TKey key{font.Name(), font.Height(), font.Bold(), font.Italic()};
     const QFontMetricsF metrics(font.ToQFont());
     for (int c = 0; c < 256; ++c)
         FAdvances[c] = metrics.horizontalAdvance(QChar(static_cast<char16_t>(CodePointFromAnsi(static_cast<char>(c)))));

@@ -15,7 +15,8 @@ inline int RoundPixel(long double value)
         return std::numeric_limits<int>::max();
     if (value <= kMin)
         return std::numeric_limits<int>::min();
-    return static_cast<int>(std::nearbyintl(value)); // the default rounding mode: halves to even
+    // The thread rounds to nearest with halves to even; an inexact result raises nothing.
+    return static_cast<int>(std::llrintl(value));
 }
 
 // Integer division that cuts toward zero, written out where the rule says "div".
