@@ -5,6 +5,7 @@
 #include "chart/PixelRound.h"
 #include "core/ChartErrors.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -137,6 +138,20 @@ int TCustomChartAxis::ValueToPos(double value) const
     const long double t = (static_cast<long double>(value) - FRangeMin) * FAxisLength / FRangeSize;
     if (!(std::fabs(t) < 2147483647.0L)) // a NaN lands in the middle too
         return FAxisCenter;
+    return PosFromOffset(t);
+}
+
+int TCustomChartAxis::ValueToPosClamped(double value) const
+{
+    if (FRangeSize == 0)
+        return FAxisCenter;
+    constexpr long double kFar = 1 << 30;
+    const long double t = (static_cast<long double>(value) - FRangeMin) * FAxisLength / FRangeSize;
+    return PosFromOffset(!(t == t) ? kFar : std::clamp(t, -kFar, kFar));
+}
+
+int TCustomChartAxis::PosFromOffset(long double t) const
+{
     const long long offset = RoundPixel(t);
     long long pos;
     if (FHorizontal)

@@ -93,6 +93,10 @@ public:
     void FitRangeToMargins(int startMargin, int endMargin);
     // The pixel of a value: the axis' middle for a range of size 0 or a value far off the axis.
     int ValueToPos(double value) const;
+    // The same, except that a value too far off the axis for a pixel (or no number)
+    // lies far beyond the axis' end on its side, not in the middle: a line through it
+    // then leaves the plot instead of cutting across it.
+    int ValueToPosClamped(double value) const;
     // The value at a pixel; 0 for an axis of no length.
     double PosToValue(int pos) const;
 
@@ -182,6 +186,7 @@ private:
         Invalidate();
     }
     void Invalidate();
+    int PosFromOffset(long double offset) const;
     // Whether labels of this axis run along it (else across it) at the angle.
     bool RunsAlong(int angle) const;
     int SizeAcross(std::string_view text, bool along);

@@ -141,8 +141,8 @@ void TLineSeries::DrawMarkers(int index, int x, int y, TColor color)
 void TLineSeries::DrawValue(int index)
 {
     const TColor color = PointColor(index);
-    const int x = PointScreenX(index);
-    const int y = PointScreenY(index);
+    const int x = GetHorizAxis()->ValueToPosClamped(XValueAt(index));
+    const int y = GetVertAxis()->ValueToPosClamped(YValueAt(index));
     if (!Drawable(x, y)) {
         // Skipped: the next drawable point joins the last one drawn.
         FPrevColor = color;
@@ -166,7 +166,7 @@ void TLineSeries::DrawValue(int index)
                 const long double y0 = YValueAt(index - 1);
                 const long double edge = horiz.PosToValue(FPrevX);
                 const long double at = y0 + (YValueAt(index) - y0) * (edge - x0) / (static_cast<long double>(x1) - x0);
-                FPrevY = GetVertAxis()->ValueToPos(static_cast<double>(at));
+                FPrevY = GetVertAxis()->ValueToPosClamped(static_cast<double>(at));
             }
             if (PointColor(index - 1) != clNone)
                 DrawSegment(x, y, color);

@@ -1,4 +1,4 @@
-// The image control needs an application object; the tests run headless,
+// Tests of controls and drawing need an application object; they run headless,
 // also when CTest lists them.
 #include <QApplication>
 

@@ -1,0 +1,214 @@
+// An axis' range, placement, value-to-pixel mapping and label step.
+#include "core/ChartErrors.h"
+#include "tests/chart/ChartTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+// An axis placed along a plot rectangle with a range set by hand.
+TChartAxis& Placed(THeadlessChart& chart, TChartAxis& axis, const TRect& plot, double low, double high)
+{
+    chart.SetPlotRect(plot);
+    axis.SetManualRange(low, high);
+    axis.ComputeRange();
+    axis.PlaceAxis();
+    return axis;
+}
+
+} // namespace
+
+TEST(AxisScale, ValuesMapToPixelsAndBackAlongEitherDirection)
+{
+    THeadlessChart chart;
+    TChartAxis& bottom = Placed(chart, chart.BottomAxis(), TRect{50, 10, 350, 310}, 0, 198);
+    EXPECT_EQ(bottom.AxisStart(), 50);
+    EXPECT_EQ(bottom.AxisEnd(), 350);
+    EXPECT_EQ(bottom.ValueToPos(99), 200);
+    EXPECT_EQ(bottom.PosToValue(200), 99);
+    TChartAxis& left = Placed(chart, chart.LeftAxis(), TRect{50, 10, 350, 310}, 0, 90);
+    EXPECT_EQ(left.ValueToPos(45), 160);
+    EXPECT_EQ(left.ValueToPos(90), 10);
+    // Halves go to the even pixel: 0.5 and 1.5 of a pixel per unit.
+    Placed(chart, bottom, TRect{0, 0, 3, 3}, 0, 6);
+    EXPECT_EQ(bottom.ValueToPos(1), 0);
+    EXPECT_EQ(bottom.ValueToPos(3), 2);
+
+    bottom.SetInverted(true);
+    Placed(chart, bottom, TRect{50, 10, 350, 310}, 0, 198);
+    EXPECT_EQ(bottom.ValueToPos(0), 350);
+    EXPECT_EQ(bottom.PosToValue(50), 198);
+    // Far off the axis, and with nothing to map, a value lands in the middle.
+    EXPECT_EQ(bottom.ValueToPos(1e300), 200);
+    EXPECT_EQ(bottom.ValueToPos(std::numeric_limits<double>::quiet_NaN()), 200);
+}
+
+TEST(AxisScale, AnEmptyOrSinglePointSeriesGivesARangeOfSizeZeroAtTheMiddle)
+{
+    THeadlessChart chart;
+    TLineSeries series;
+    series.SetParentChart(&chart);
+    chart.DrawPicture();
+    for (TChartAxis* axis : {&chart.BottomAxis(), &chart.LeftAxis()}) {
+        EXPECT_EQ(axis->RangeSize(), 0);
+        EXPECT_EQ(axis->ValueToPos(123), axis->AxisCenter());
+        EXPECT_EQ(axis->LabelStep(), 1e-12);
+    }
+    series.AddPoint(7, "a", AutoColor);
+    chart.DrawPicture();
+    EXPECT_EQ(series.PointScreenX(0), chart.BottomAxis().AxisCenter());
+    EXPECT_EQ(series.PointScreenY(0), chart.LeftAxis().AxisCenter());
+}
+
+TEST(AxisScale, TheStepIsTheFirstOfTheOneTwoFiveSequenceThatLeavesRoom)
+{
+    THeadlessChart chart;
+    TChartAxis& axis = chart.LeftAxis();
+    const struct {
+        double range;
+        int room;
+        double increment;
+        int separation;
+        double step;
+    } cases[] = {
+        {3.7, 20, 0, 10, 1},      // never below 1 for a range of 1 or more
+        {0.37, 20, 0, 10, 0.02},  // up from 1e-12
+        {75, 20, 0, 10, 5},
+        {75, 10, 0, 10, 10},
+        {249, 8, 0, 10, 50},
+        {75, 20, 3, 10, 5},       // 25 labels of 3 do not fit
+        {75, 20, 3, 0, 3},        // without separation the start stays
+        {0.37, 2, 0, 0, 1e-12},
+        {75, 0, 0, 10, 1e-12},    // no room at all
+    };
+    for (const auto& c : cases) {
+        axis.SetIncrement(c.increment);
+        axis.SetLabelsSeparation(c.separation);
+        axis.SetManualRange(0, c.range);
+        axis.ComputeRange();
+        EXPECT_DOUBLE_EQ(axis.StepForLabelCount(c.room), c.step) << c.range << " in " << c.room;
+    }
+    EXPECT_EQ(TChartAxis::NextLabelStep(1), 2);
+    EXPECT_EQ(TChartAxis::NextLabelStep(2), 5);
+    EXPECT_EQ(TChartAxis::NextLabelStep(5), 10);
+    EXPECT_EQ(TChartAxis::NextLabelStep(10), 20);
+    EXPECT_DOUBLE_EQ(TChartAxis::NextLabelStep(0.3), 0.5);
+    EXPECT_EQ(TChartAxis::NextLabelStep(7), 10);
+
+    // A range past every finite step ends the search instead of growing for ever.
+    axis.SetManualRange(-1.5e308, 1.5e308);
+    axis.ComputeRange();
+    EXPECT_FALSE(std::isfinite(axis.StepForLabelCount(10)));
+}
+
+TEST(AxisScale, AManualRangeKeepsASpanAndOnlyTheSettersMakeAnAxisAutomaticAgain)
+{
+    THeadlessChart chart;
+    TChartAxis& axis = chart.BottomAxis();
+    axis.SetManualRange(7, 7);
+    EXPECT_EQ(axis.Maximum(), 7 + 1e-10);
+    EXPECT_FALSE(axis.Automatic() || axis.AutomaticMinimum() || axis.AutomaticMaximum());
+    axis.SetManualRange(9, 3);
+    EXPECT_EQ(axis.Minimum(), 3);
+    EXPECT_EQ(axis.Maximum(), 9);
+    // Where 1e-10 is below a double's resolution the span is the next double up.
+    axis.SetManualRange(1e9, 1e9);
+    EXPECT_GT(axis.Maximum(), axis.Minimum());
+
+    axis.SetAutomatic(true);
+    EXPECT_TRUE(axis.Automatic() && axis.AutomaticMinimum() && axis.AutomaticMaximum());
+    axis.SetAutomaticMinimum(false);
+    EXPECT_FALSE(axis.Automatic());
+    EXPECT_TRUE(axis.AutomaticMaximum());
+    axis.SetAutomaticMinimum(true);
+    EXPECT_TRUE(axis.Automatic());
+}
+
+TEST(AxisScale, ShiftingMovesBothEndsAndWithLimitsOnlyTowardsData)
+{
+    THeadlessChart chart;
+    TLineSeries series;
+    series.SetParentChart(&chart);
+    for (double y : {0.0, 10.0})
+        series.AddPoint(y, "", AutoColor);
+    TChartAxis& left = chart.LeftAxis();
+    left.SetManualRange(0, 10);
+    left.ShiftRange(5, true); // no data above 10
+    EXPECT_EQ(left.Maximum(), 10);
+    left.ShiftRange(-2, true);
+    EXPECT_EQ(left.Maximum(), 10);
+    left.ShiftRange(3, false);
+    EXPECT_EQ(left.Minimum(), 3);
+    EXPECT_EQ(left.Maximum(), 13);
+    left.ShiftRange(-1, true); // data below 3
+    EXPECT_EQ(left.Minimum(), 2);
+}
+
+TEST(AxisScale, MarginsWidenTheRangeUnlessTheAxisHasNoRoomForThem)
+{
+    THeadlessChart chart;
+    TChartAxis& axis = Placed(chart, chart.BottomAxis(), TRect{0, 0, 100, 100}, 0, 100);
+    axis.FitRangeToMargins(10, 10);
+    EXPECT_DOUBLE_EQ(axis.RangeMin(), -12.5);
+    EXPECT_DOUBLE_EQ(axis.RangeMax(), 112.5);
+    EXPECT_EQ(axis.AxisLength(), 100);
+    Placed(chart, axis, TRect{0, 0, 100, 100}, 0, 100);
+    axis.FitRangeToMargins(60, 60);
+    EXPECT_EQ(axis.RangeMin(), 0);
+    EXPECT_EQ(axis.RangeMax(), 100);
+}
+
+TEST(AxisScale, SettersRefuseValuesOutOfRangeWithTheirMessageAndKeepTheOldValue)
+{
+    THeadlessChart chart;
+    TChartAxis& axis = chart.LeftAxis();
+    axis.SetMaximum(5);
+    const struct {
+        std::function<void()> set;
+        const char* message;
+        std::function<bool()> unchanged;
+    } cases[] = {
+        {[&] { axis.SetIncrement(-1); }, "Axis increment must be >= 0", [&] { return axis.Increment() == 0; }},
+        {[&] { axis.SetMinimum(6); }, "Axis Minimum Value must be <= Maximum", [&] { return axis.Minimum() == 0; }},
+        {[&] { axis.SetMaximum(-1); }, "Axis Maximum Value must be >= Minimum", [&] { return axis.Maximum() == 5; }},
+        {[&] { axis.SetLabelsSeparation(-1); }, "Labels Separation % must be greater than 0", [&] { return axis.LabelsSeparation() == 10; }},
+        {[&] { axis.SetLogarithmicBase(1); }, "Axis Logarithmic Base should be >= 2", [&] { return axis.LogarithmicBase() == 10; }},
+        {[&] { axis.SetLabelsAngle(360); }, "Axis Labels Angle must be between 0 and 359 degrees", [&] { return axis.LabelsAngle() == 0; }},
+        {[&] { axis.Title().SetAngle(-1); }, "Axis Title Angle must be between 0 and 359 degrees", [&] { return axis.Title().Angle() == 90; }},
+        {[&] { axis.SetManualRange(-3, 5); axis.SetLogarithmic(true); }, "Logarithmic Axis Min and Max values should be >= 0", [&] { return !axis.Logarithmic(); }},
+        {[&] { chart.SetChart3DPercent(0); }, "3D effect percent must be between 1 and 100", [&] { return chart.Chart3DPercent() == 15; }},
+        {[&] { chart.SetMaxPointsPerPage(-1); }, "MaxPointsPerPage must be >= 0", [&] { return chart.MaxPointsPerPage() == 0; }},
+    };
+    for (const auto& c : cases) {
+        try {
+            c.set();
+            ADD_FAILURE() << c.message;
+        } catch (const Exception& e) {
+            EXPECT_EQ(e.Message(), c.message);
+            EXPECT_TRUE(dynamic_cast<const AxisException*>(&e) || dynamic_cast<const ChartException*>(&e));
+        }
+        EXPECT_TRUE(c.unchanged()) << c.message;
+    }
+    EXPECT_NO_THROW(axis.SetLabelsSeparation(0));
+}
+
+TEST(AxisScale, InactiveSeriesSetTheRangeOnlyWhenNoActiveOneIsBoundToTheAxis)
+{
+    THeadlessChart chart;
+    TLineSeries a, b, c;
+    for (TLineSeries* s : {&a, &b, &c})
+        s->SetParentChart(&chart);
+    a.AddPoint(1, "", AutoColor);
+    b.AddPoint(50, "", AutoColor);
+    c.SetVertAxis(aRightAxis);
+    c.AddPoint(-9, "", AutoColor);
+    a.SetActive(false);
+    b.SetActive(false);
+    EXPECT_EQ(chart.SeriesExtreme(chart.LeftAxis(), true, false), 1);
+    EXPECT_EQ(chart.SeriesExtreme(chart.LeftAxis(), false, false), 50);
+    b.SetActive(true);
+    EXPECT_EQ(chart.SeriesExtreme(chart.LeftAxis(), true, false), 50);
+    EXPECT_EQ(chart.SeriesExtreme(chart.RightAxis(), true, false), -9);
+}

@@ -1,0 +1,54 @@
+#pragma once
+// Charts without a window: a host of a chosen size that counts paint requests, and
+// fixed text metrics (6 pixels a character, 13 a line) for checking the layout
+// arithmetic by hand.
+#include "chart/CustomChart.h"
+#include "chart/LineSeries.h"
+#include "chart/TextMetrics.h"
+
+#include <QColor>
+
+#include <memory>
+#include <string_view>
+
+class TFixedMetrics : public TTextMetrics {
+public:
+    int TextWidth(const TChartFont&, std::string_view text) override { return 6 * static_cast<int>(text.size()); }
+    int TextHeight(const TChartFont&) override { return 13; }
+};
+
+class THeadlessChart : public TCustomChart, public TChartHost {
+public:
+    explicit THeadlessChart(bool fixedMetrics = false, QSize size = {397, 419})
+        : Size(size)
+    {
+        if (fixedMetrics)
+            Canvas().SetTextMetrics(std::make_unique<TFixedMetrics>());
+        SetHost(this);
+    }
+
+    int PaintRequests = 0;
+    QSize Size;
+    double Ratio = 1;
+
+    void RequestPaint() override { ++PaintRequests; }
+    void PaintNow() override { DrawPicture(); }
+    QSize ClientSize() const override { return Size; }
+    double DevicePixelRatio() const override { return Ratio; }
+    void SetCursorShape(Qt::CursorShape) override {}
+
+    // For placing axes without a paint.
+    void SetPlotRect(const TRect& rect) { FPlotRect = rect; }
+};
+
+// The picture's pixel at a logical position, as 0xRRGGBB.
+inline unsigned PixelAt(const QImage& image, int x, int y)
+{
+    return image.pixel(x, y) & 0xFFFFFF;
+}
+
+// The RGB value a chart colour is drawn in (only fixed colours).
+constexpr unsigned Rgb(TColor color)
+{
+    return ((color & 0xFF) << 16) | (color & 0xFF00) | ((color >> 16) & 0xFF);
+}
