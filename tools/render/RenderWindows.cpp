@@ -87,7 +87,8 @@ int main(int argc, char** argv)
     form1.Button1->click();
     ok = Save(&form1, out, "main-window-calculated.png") && ok;
     ok = SaveListMenu(form1, out, "list-context-menu.png") && ok;
-    // The chart pages, switched to as a user does, by their buttons.
+    // The chart pages, switched to as a user does, by their buttons; the phase for row 0.
+    form1.List->SelectRow(0);
     const QList<QPushButton*> pageButtons = form1.PageControl2->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly);
     pageButtons.at(1)->click();
     ok = Save(&form1, out, "main-window-attenuation.png") && ok;
