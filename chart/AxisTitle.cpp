@@ -9,23 +9,17 @@ void CheckAngle(int angle, const char* what)
 }
 
 TChartAxisTitle::TChartAxisTitle(std::function<void()> onChange, int angle)
-    : FOnChange(std::move(onChange)), FAngle(angle), FFont(CreateChartFont(FOnChange))
+    : TChartObject(std::move(onChange)), FAngle(angle), FFont(CreateChartFont(OnChange()))
 {
 }
 
 void TChartAxisTitle::SetAngle(int value)
 {
     CheckAngle(value, "Axis Title");
-    if (value == FAngle)
-        return;
-    FAngle = value;
-    FOnChange();
+    Set(FAngle, value);
 }
 
 void TChartAxisTitle::SetCaption(const AnsiString& value)
 {
-    if (value == FCaption)
-        return;
-    FCaption = value;
-    FOnChange();
+    Set(FCaption, value);
 }

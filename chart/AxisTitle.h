@@ -1,15 +1,15 @@
 #pragma once
 // The title of an axis: its caption, angle and font.
 #include "chart/ChartFont.h"
+#include "chart/ChartObject.h"
 #include "core/AnsiString.h"
 
-#include <functional>
 #include <memory>
 
 // Raises ChartException "<what> Angle must be between 0 and 359 degrees" outside 0 … 359.
 void CheckAngle(int angle, const char* what);
 
-class TChartAxisTitle {
+class TChartAxisTitle : public TChartObject {
 public:
     TChartAxisTitle(std::function<void()> onChange, int angle);
 
@@ -22,7 +22,6 @@ public:
     const TChartFont& Font() const { return *FFont; }
 
 private:
-    std::function<void()> FOnChange;
     int FAngle;
     AnsiString FCaption;
     std::unique_ptr<TChartFont> FFont;

@@ -5,6 +5,7 @@
 // ticks, grid lines, axis line and title after reserving the room they need.
 #include "chart/AxisTitle.h"
 #include "chart/ChartFont.h"
+#include "chart/ChartObject.h"
 #include "chart/ChartPen.h"
 #include "chart/ChartRect.h"
 #include "core/AnsiString.h"
@@ -180,10 +181,7 @@ private:
     template <class T>
     void SetProperty(T& field, const T& value)
     {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
+        StoreChanged(field, value, [this] { Invalidate(); });
     }
     void Invalidate();
     int PosFromOffset(long double offset) const;

@@ -1,17 +1,14 @@
 #pragma once
 // The fill of chart areas: a colour and a style; clear fills nothing. A change is
 // reported to the owner, who repaints the chart.
+#include "chart/ChartObject.h"
 #include "core/Colors.h"
-
-#include <functional>
 
 enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
 
-class TChartBrush {
+class TChartBrush : public TChartObject {
 public:
-    explicit TChartBrush(std::function<void()> onChange = {}) : FOnChange(std::move(onChange)) {}
-    TChartBrush(const TChartBrush&) = delete;
-    TChartBrush& operator=(const TChartBrush&) = delete;
+    explicit TChartBrush(std::function<void()> onChange = {}) : TChartObject(std::move(onChange)) {}
 
     TColor Color() const { return FColor; }
     void SetColor(TColor value) { Set(FColor, value); }
@@ -19,17 +16,6 @@ public:
     void SetStyle(TBrushStyle value) { Set(FStyle, value); }
 
 private:
-    template <class T>
-    void Set(T& field, const T& value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        if (FOnChange)
-            FOnChange();
-    }
-
-    std::function<void()> FOnChange;
     TColor FColor = clWhite;
     TBrushStyle FStyle = bsSolid;
 };

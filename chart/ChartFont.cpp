@@ -32,7 +32,7 @@ TDefaultFace DefaultFace()
 } // namespace
 
 TChartFont::TChartFont(std::function<void()> onChange)
-    : FOnChange(std::move(onChange)), FPixelsPerInch(ScreenPixelsPerInch())
+    : TChartObject(std::move(onChange)), FPixelsPerInch(ScreenPixelsPerInch())
 {
     const TDefaultFace face = DefaultFace();
     FName = face.Name;

@@ -3,6 +3,7 @@
 // height, as the window layouts give it), a colour and a style. Its size in points
 // follows from the height and the screen's resolution at creation. A change is
 // reported to the owner, who repaints the chart.
+#include "chart/ChartObject.h"
 #include "core/AnsiString.h"
 #include "core/Colors.h"
 
@@ -11,12 +12,10 @@
 #include <functional>
 #include <memory>
 
-class TChartFont {
+class TChartFont : public TChartObject {
 public:
     // A font like the chart default font ("Arial", 8 points, black, no style).
     explicit TChartFont(std::function<void()> onChange = {});
-    TChartFont(const TChartFont&) = delete;
-    TChartFont& operator=(const TChartFont&) = delete;
 
     const AnsiString& Name() const { return FName; }
     void SetName(const AnsiString& value) { Set(FName, value); }
@@ -41,21 +40,6 @@ public:
     QFont ToQFont() const;
 
 private:
-    template <class T>
-    void Set(T& field, const T& value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Changed();
-    }
-    void Changed() const
-    {
-        if (FOnChange)
-            FOnChange();
-    }
-
-    std::function<void()> FOnChange;
     AnsiString FName;
     int FHeight;
     int FPixelsPerInch;

@@ -1,14 +1,13 @@
 #pragma once
 // A fill of the chart panel that runs from one colour to another.
+#include "chart/ChartObject.h"
 #include "core/Colors.h"
-
-#include <functional>
 
 enum TGradientDirection { gdTopBottom, gdBottomTop, gdLeftRight, gdRightLeft };
 
-class TChartGradient {
+class TChartGradient : public TChartObject {
 public:
-    explicit TChartGradient(std::function<void()> onChange) : FOnChange(std::move(onChange)) {}
+    explicit TChartGradient(std::function<void()> onChange) : TChartObject(std::move(onChange)) {}
 
     bool Visible() const { return FVisible; }
     void SetVisible(bool value) { Set(FVisible, value); }
@@ -20,16 +19,6 @@ public:
     void SetEndColor(TColor value) { Set(FEndColor, value); }
 
 private:
-    template <class T>
-    void Set(T& field, const T& value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        FOnChange();
-    }
-
-    std::function<void()> FOnChange;
     bool FVisible = false;
     TGradientDirection FDirection = gdTopBottom;
     TColor FStartColor = clWhite;

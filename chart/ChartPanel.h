@@ -6,6 +6,7 @@
 #include "chart/ChartCanvas.h"
 #include "chart/ChartGradient.h"
 #include "chart/ChartHost.h"
+#include "chart/ChartObject.h"
 #include "chart/ChartRect.h"
 #include "platform/Bevel.h"
 
@@ -90,10 +91,7 @@ protected:
     template <class T>
     void SetProperty(T& field, const T& value)
     {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
+        StoreChanged(field, value, [this] { Invalidate(); });
     }
     // Draws everything inside the panel for one paint.
     virtual void DrawContent(const TRect& bounds) = 0;

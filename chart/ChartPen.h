@@ -2,21 +2,17 @@
 // The pen of every chart line: colour, mode, style and width as the platform's pen
 // has them, plus whether it draws at all and whether it sets only every other pixel.
 // A change of any of them is reported to the owner, who repaints the chart.
+#include "chart/ChartObject.h"
 #include "core/Colors.h"
-
-#include <functional>
 
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear };
 // How a pen's pixels combine with those beneath: replace them, or not-xor with them
 // (drawing the same figure twice restores the picture).
 enum TPenMode { pmCopy, pmXor, pmNotXor };
 
-class TChartPen {
+class TChartPen : public TChartObject {
 public:
-    explicit TChartPen(std::function<void()> onChange = {}) : FOnChange(std::move(onChange)) {}
-    virtual ~TChartPen() = default;
-    TChartPen(const TChartPen&) = delete;
-    TChartPen& operator=(const TChartPen&) = delete;
+    explicit TChartPen(std::function<void()> onChange = {}) : TChartObject(std::move(onChange)) {}
 
     TColor Color() const { return FColor; }
     void SetColor(TColor value) { Set(FColor, value); }
@@ -41,23 +37,6 @@ protected:
     int FWidth = 1;
     bool FVisible = true;
     bool FSmallDots = false;
-
-private:
-    template <class T>
-    void Set(T& field, const T& value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Changed();
-    }
-    void Changed() const
-    {
-        if (FOnChange)
-            FOnChange();
-    }
-
-    std::function<void()> FOnChange;
 };
 
 // The kinds of chart pen, each with its own creation defaults.

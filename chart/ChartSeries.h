@@ -1,6 +1,7 @@
 #pragma once
 // A chart series: points with X and Y values, a colour and a label each, kept in
 // X order. Every change asks the chart it belongs to for a repaint.
+#include "chart/ChartObject.h"
 #include "chart/ChartValueList.h"
 #include "chart/SeriesChart.h"
 #include "chart/SeriesMarks.h"
@@ -122,15 +123,13 @@ protected:
     int FFirstVisible = -1;
     int FLastVisible = -1;
 
-private:
     template <class T>
     void SetProperty(T& field, const T& value)
     {
-        if (field == value)
-            return;
-        field = value;
-        Repaint();
+        StoreChanged(field, value, [this] { Repaint(); });
     }
+
+private:
     void ResolveAxes();
 
     TChartValueList FXValues;

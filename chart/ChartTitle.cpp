@@ -5,7 +5,7 @@
 #include <algorithm>
 
 TChartTitle::TChartTitle(std::function<void()> onChange)
-    : FOnChange(std::move(onChange)), FFont(CreateChartFont(FOnChange)), FBrush(FOnChange), FFrame(FOnChange)
+    : TChartObject(std::move(onChange)), FFont(CreateChartFont(OnChange())), FBrush(OnChange()), FFrame(OnChange())
 {
     FBrush.SetStyle(bsClear);
 }

@@ -8,7 +8,6 @@
 #include "chart/ChartRect.h"
 #include "core/AnsiString.h"
 
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -16,7 +15,7 @@ class TChartCanvas3D;
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 
-class TChartTitle {
+class TChartTitle : public TChartObject {
 public:
     explicit TChartTitle(std::function<void()> onChange);
 
@@ -39,16 +38,6 @@ public:
     void Draw(TChartCanvas3D& canvas, TRect& plot, bool foot);
 
 private:
-    template <class T>
-    void Set(T& field, const T& value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        FOnChange();
-    }
-
-    std::function<void()> FOnChange;
     std::vector<AnsiString> FText;
     bool FVisible = true;
     TAlignment FAlignment = taCenter;

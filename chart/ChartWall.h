@@ -4,12 +4,10 @@
 #include "chart/ChartBrush.h"
 #include "chart/ChartPen.h"
 
-#include <functional>
-
-class TChartWall {
+class TChartWall : public TChartObject {
 public:
     TChartWall(std::function<void()> onChange, TColor color)
-        : FOnChange(std::move(onChange)), FColor(color), FBrush(FOnChange), FPen(FOnChange)
+        : TChartObject(std::move(onChange)), FColor(color), FBrush(OnChange()), FPen(OnChange())
     {
         FBrush.SetColor(AutoColor);
     }
@@ -26,16 +24,6 @@ public:
     const TChartPen& Pen() const { return FPen; }
 
 private:
-    template <class T>
-    void Set(T& field, const T& value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        FOnChange();
-    }
-
-    std::function<void()> FOnChange;
     TColor FColor;
     bool FDark3D = true;
     int FSize = 0;

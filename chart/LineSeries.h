@@ -35,16 +35,16 @@ public:
     ~TLineSeries() override;
 
     bool Stairs() const { return FStairs; }
-    void SetStairs(bool value) { Set(FStairs, value); }
+    void SetStairs(bool value) { SetProperty(FStairs, value); }
     // With Stairs: each step goes up or down first, then across.
     bool InvertedStairs() const { return FInvertedStairs; }
-    void SetInvertedStairs(bool value) { Set(FInvertedStairs, value); }
+    void SetInvertedStairs(bool value) { SetProperty(FInvertedStairs, value); }
     int LineHeight() const { return FLineHeight; }
-    void SetLineHeight(int value) { Set(FLineHeight, value); }
+    void SetLineHeight(int value) { SetProperty(FLineHeight, value); }
     TBrushStyle LineBrush() const { return FLineBrush; }
-    void SetLineBrush(TBrushStyle value) { Set(FLineBrush, value); }
+    void SetLineBrush(TBrushStyle value) { SetProperty(FLineBrush, value); }
     bool Dark3D() const { return FDark3D; }
-    void SetDark3D(bool value) { Set(FDark3D, value); }
+    void SetDark3D(bool value) { SetProperty(FDark3D, value); }
     // Width, style and visibility of the line; its colour is each point's.
     TChartPen& LinePen() { return FLinePen; }
 
@@ -58,14 +58,6 @@ public:
     int PointAtPixel(int x, int y) const override;
 
 private:
-    template <class T>
-    void Set(T& field, const T& value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Repaint();
-    }
     void DrawSegment(int x, int y, TColor color);
     void DrawMarkers(int index, int x, int y, TColor color);
     // Whether segments can be joined into spans without changing a pixel.

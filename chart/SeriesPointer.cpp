@@ -3,7 +3,7 @@
 #include "core/ChartErrors.h"
 
 TSeriesPointer::TSeriesPointer(std::function<void()> onChange)
-    : FOnChange(std::move(onChange)), FPen(FOnChange), FBrush(FOnChange)
+    : TChartObject(std::move(onChange)), FPen(OnChange()), FBrush(OnChange())
 {
 }
 

@@ -4,11 +4,9 @@
 #include "chart/ChartBrush.h"
 #include "chart/ChartPen.h"
 
-#include <functional>
-
 enum TSeriesPointerStyle { psRectangle, psCircle, psTriangle, psDownTriangle, psCross, psDiagCross, psStar, psDiamond, psSmallDot };
 
-class TSeriesPointer {
+class TSeriesPointer : public TChartObject {
 public:
     explicit TSeriesPointer(std::function<void()> onChange);
 
@@ -31,16 +29,6 @@ public:
     TChartBrush& Brush() { return FBrush; }
 
 private:
-    template <class T>
-    void Set(T& field, const T& value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        FOnChange();
-    }
-
-    std::function<void()> FOnChange;
     bool FVisible = true;
     int FHorizSize = 4;
     int FVertSize = 4;
