@@ -118,6 +118,20 @@ bool TChartCanvas3D::RepaintFromBuffer(QPainter& window) const
     return true;
 }
 
+bool TChartCanvas3D::DrawOverPicture(const std::function<void()>& draw)
+{
+    if (FStale || !FBuffered || FBuffer.isNull() || FPainter)
+        return false;
+    QPainter painter(&FBuffer);
+    StartPainting(&painter);
+    struct TUnbind {
+        QPainter*& Painter;
+        ~TUnbind() { Painter = nullptr; }
+    } unbind{FPainter};
+    draw();
+    return true;
+}
+
 void TChartCanvas3D::SetBuffered(bool value)
 {
     if (value == FBuffered)

@@ -20,6 +20,7 @@
 #include <QPoint>
 #include <QRect>
 
+#include <functional>
 #include <memory>
 
 class QPainter;
@@ -61,6 +62,10 @@ public:
     void EndFrame(QPainter* window, QPoint origin = {});
     // Copies the picture onto the window and answers true when it is current.
     bool RepaintFromBuffer(QPainter& window) const;
+    // Runs the drawing calls of draw straight onto the current picture, between
+    // frames, and answers true; answers false, running nothing, when there is no
+    // current picture. The picture stays current with what they drew.
+    bool DrawOverPicture(const std::function<void()>& draw);
     void MarkStale() { FStale = true; }
     bool BufferStale() const { return FStale; }
     // The off-screen picture of the last buffered frame.
