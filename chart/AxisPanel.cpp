@@ -51,6 +51,8 @@ void TCustomAxisPanel::RemoveSeries(TChartSeries& series)
     const auto found = std::find(FSeries.begin(), FSeries.end(), &series);
     if (found == FSeries.end())
         return;
+    if (series.Cursor() == Cursor())
+        ShowCursor(RestingCursor());
     FSeries.erase(found);
     Invalidate();
 }

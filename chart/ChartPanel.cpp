@@ -35,6 +35,23 @@ void TCustomChartPanel::SetChart3DPercent(int value)
     SetProperty(FChart3DPercent, value);
 }
 
+void TCustomChartPanel::SetRestingCursor(Qt::CursorShape value)
+{
+    const bool resting = FCursor == FRestingCursor;
+    FRestingCursor = value;
+    if (resting)
+        ShowCursor(value);
+}
+
+void TCustomChartPanel::ShowCursor(Qt::CursorShape shape)
+{
+    if (shape == FCursor)
+        return;
+    FCursor = shape;
+    if (FHost)
+        FHost->SetCursorShape(shape);
+}
+
 void TCustomChartPanel::Paint(QPainter& window)
 {
     if (FCanvas.RepaintFromBuffer(window))

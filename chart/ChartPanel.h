@@ -8,13 +8,20 @@
 #include "chart/ChartHost.h"
 #include "chart/ChartObject.h"
 #include "chart/ChartRect.h"
+#include "chart/ZoomPanningRecord.h"
 #include "platform/Bevel.h"
 
 #include <array>
+#include <functional>
 
 class QPainter;
+class TCustomChartAxis;
 
 enum TPanningMode { pmNone, pmHorizontal, pmVertical, pmBoth };
+
+// Asked before a pan step moves an axis: may change the new range or, clearing
+// allow, keep the axis where it is.
+using TChartAllowScrollEvent = std::function<void(TCustomChartAxis& axis, double& newMinimum, double& newMaximum, bool& allow)>;
 
 class TCustomChartPanel {
 public:
@@ -87,6 +94,21 @@ public:
     int AnimatedZoomSteps() const { return FAnimatedZoomSteps; }
     void SetAnimatedZoomSteps(int value) { SetProperty(FAnimatedZoomSteps, value); }
 
+    // The rubber band of a zoom and the drag of a pan, while the mouse drags them.
+    const TZoomPanningRecord& ZoomDrag() const { return FZoomDrag; }
+    const TZoomPanningRecord& PanDrag() const { return FPanDrag; }
+    // The cursor the chart shows when no drag and no series asks for another.
+    Qt::CursorShape RestingCursor() const { return FRestingCursor; }
+    void SetRestingCursor(Qt::CursorShape value);
+    // The cursor shown over the chart now.
+    Qt::CursorShape Cursor() const { return FCursor; }
+
+    // Told after a zoom, after an undo and after each pan step.
+    std::function<void()> OnZoom;
+    std::function<void()> OnUndoZoom;
+    std::function<void()> OnScroll;
+    TChartAllowScrollEvent OnAllowScroll;
+
 protected:
     template <class T>
     void SetProperty(T& field, const T& value)
@@ -102,8 +124,11 @@ protected:
     void NormalisePlotRect();
     // Called last by the most derived constructor; invalidation starts working then.
     void EndConstruction() { FConstructed = true; }
+    void ShowCursor(Qt::CursorShape shape);
 
     TRect FPlotRect;
+    TZoomPanningRecord FZoomDrag;
+    TZoomPanningRecord FPanDrag;
 
 private:
     void DrawPanelBevels(const TRect& bounds);
@@ -126,4 +151,6 @@ private:
     TPanningMode FAllowPanning = pmBoth;
     bool FAnimatedZoom = false;
     int FAnimatedZoomSteps = 8;
+    Qt::CursorShape FRestingCursor = Qt::ArrowCursor;
+    Qt::CursorShape FCursor = Qt::ArrowCursor;
 };

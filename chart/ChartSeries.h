@@ -8,7 +8,10 @@
 #include "core/AnsiString.h"
 #include "core/Colors.h"
 
+#include <Qt>
+
 #include <functional>
+#include <optional>
 #include <vector>
 
 // Which axes map the series' X and Y. There are no custom axes in this system:
@@ -109,6 +112,10 @@ public:
     void SetVertAxis(TVertAxis value);
     TSeriesMarks& Marks() { return FMarks; }
     const TSeriesMarks& Marks() const { return FMarks; }
+    // The cursor the chart shows while the mouse rests on one of the series' points
+    // or lines; none: the chart's own. It changes no picture.
+    const std::optional<Qt::CursorShape>& Cursor() const { return FCursor; }
+    void SetCursor(std::optional<Qt::CursorShape> value) { FCursor = value; }
 
     // Asked before each add; answering false refuses the point.
     std::function<bool(TChartSeries&)> OnBeforeAdd;
@@ -151,4 +158,5 @@ private:
     bool FShowInLegend = true;
     THorizAxis FHorizAxis = aBottomAxis;
     TVertAxis FVertAxis = aLeftAxis;
+    std::optional<Qt::CursorShape> FCursor;
 };

@@ -1,10 +1,15 @@
 #pragma once
 // The chart with its walls, title, foot and legend: it lays out the axes' room,
-// the series' margins and the back wall for each paint.
+// the series' margins and the back wall for each paint, and answers the mouse:
+// a left drag down and to the right zooms to its rectangle, a left drag in any other
+// direction undoes the zooms and pans, a right drag pans, the wheel scrolls the
+// vertical axes.
 #include "chart/AxisPanel.h"
+#include "chart/ChartClickedPart.h"
 #include "chart/ChartLegend.h"
 #include "chart/ChartTitle.h"
 #include "chart/ChartWall.h"
+#include "chart/SavedAxisScales.h"
 
 class TCustomChart : public TCustomAxisPanel {
 public:
@@ -17,6 +22,32 @@ public:
     TChartTitle& Foot() { return FFoot; }
     TChartLegend& Legend() { return FLegend; }
 
+    // What lies under the pixel, the first found of: a point or line of an active
+    // series (the last series first), a shown axis, the title, the foot, the plot
+    // area while a series is active.
+    TChartClickedPart ClickedPart(int x, int y) const;
+
+    // The mouse in the chart's pixels. A press on a series, an axis or the plot area
+    // starts a zoom drag (left button) or a pan drag (right button, unless AllowPanning
+    // is pmNone); a press while a drag is in progress is ignored.
+    void MouseDown(Qt::MouseButton button, int x, int y);
+    // held: the buttons down during the move. A drag whose button is no longer held
+    // (released where the chart did not see it) ends without zooming.
+    void MouseMove(Qt::MouseButtons held, int x, int y);
+    void MouseUp(Qt::MouseButton button, int x, int y);
+    // Ends a pan drag and shows the resting cursor.
+    void MouseLeave();
+    // One notch of the wheel: every vertical axis moves by 3 % of its range, up the
+    // values for a notch down.
+    void MouseWheelNotch(bool down);
+
+    // Sets every side axis to the range under the rectangle of ZoomDrag.
+    virtual void ApplyZoomRectangle();
+    // Returns the axes to the scales saved before the first zoom, pan or scroll.
+    virtual void UndoZoom();
+    bool ZoomedIn() const { return FZoomedIn; }
+    const TSavedAxisScales& SavedAxisScales() const { return FSavedAxisScales; }
+
 protected:
     void DrawTitlesAndLegend() override;
     void CalcAxesRect() override;
@@ -24,12 +55,26 @@ protected:
     void DrawWalls() override;
     int WallSize(const TCustomChartAxis& axis) const override;
     bool IsFreeSeriesColor(TColor color) const override;
+    // The rubber band of a zoom drag is part of a full redraw.
+    void DrawOverlay() override;
 
 private:
+    void StartDrag(Qt::MouseButton button, int x, int y);
+    // Draws the rubber band, or erases it: drawing it twice leaves every pixel as it was.
+    void DrawZoomRectangle();
+    // Ends the zoom drag and erases its rubber band.
+    void EndZoomDrag();
+    void PanStep(int x, int y);
+    // Moves the axis' range by the values between two of its pixels.
+    void PanAxis(TCustomChartAxis& axis, int from, int to);
+    void SaveAxisScales();
+
     TChartWall FBackWall;
     TChartWall FLeftWall;
     TChartWall FBottomWall;
     TChartTitle FTitle;
     TChartTitle FFoot;
     TChartLegend FLegend;
+    TSavedAxisScales FSavedAxisScales;
+    bool FZoomedIn = false;
 };

@@ -1,0 +1,157 @@
+// How zooming, panning and the wheel change a chart's axes, and how the scales in
+// force before the first of them are kept and restored.
+#include "chart/CustomChart.h"
+
+#include <array>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// Each step of an animated zoom moves every axis end a third of its remaining way.
+constexpr long double kZoomAnimationDivisor = 3.0L;
+// A wheel notch moves the vertical axes by this share of their range.
+constexpr long double kWheelShare = 3 * 0.01L;
+
+// A range moved beyond the doubles would end at an infinity; such a move is not made.
+bool WithinDoubleRange(long double value)
+{
+    return std::fabs(value) <= std::numeric_limits<double>::max();
+}
+
+void RestoreScale(TChartAxis& axis, const TSavedAxisScale& saved)
+{
+    axis.SetAutomatic(saved.Automatic);
+    axis.SetAutomaticMinimum(saved.AutomaticMinimum);
+    axis.SetAutomaticMaximum(saved.AutomaticMaximum);
+    if (!axis.Automatic())
+        axis.SetManualRange(saved.Minimum, saved.Maximum);
+}
+
+} // namespace
+
+void TCustomChart::SaveAxisScales()
+{
+    if (FSavedAxisScales.Present)
+        return;
+    const std::array<const TChartAxis*, 4> axes{&TopAxis(), &LeftAxis(), &RightAxis(), &BottomAxis()};
+    for (std::size_t i = 0; i < axes.size(); ++i) {
+        const TChartAxis& axis = *axes[i];
+        FSavedAxisScales.Axes[i] = {axis.Automatic(), axis.AutomaticMaximum(), axis.AutomaticMinimum(), axis.Minimum(),
+                                    axis.Maximum()};
+    }
+    FSavedAxisScales.Present = true;
+}
+
+void TCustomChart::ApplyZoomRectangle()
+{
+    FZoomDrag.Order();
+    struct TTarget {
+        TChartAxis& Axis;
+        double Low;
+        double High;
+    };
+    // The bottom edge of the rectangle gives the low end of a vertical axis.
+    const auto across = [&](TChartAxis& axis) {
+        return TTarget{axis, axis.PosToValue(FZoomDrag.X0), axis.PosToValue(FZoomDrag.X1)};
+    };
+    const auto upward = [&](TChartAxis& axis) {
+        return TTarget{axis, axis.PosToValue(FZoomDrag.Y1), axis.PosToValue(FZoomDrag.Y0)};
+    };
+    const std::array<TTarget, 4> targets{upward(LeftAxis()), upward(RightAxis()), across(TopAxis()), across(BottomAxis())};
+    SaveAxisScales();
+    if (AnimatedZoom()) {
+        for (int step = 1; step < AnimatedZoomSteps(); ++step) {
+            for (const TTarget& t : targets) {
+                const long double minimum = t.Axis.Minimum();
+                const long double maximum = t.Axis.Maximum();
+                t.Axis.SetManualRange(static_cast<double>(minimum + (t.Low - minimum) / kZoomAnimationDivisor),
+                                      static_cast<double>(maximum - (maximum - t.High) / kZoomAnimationDivisor));
+            }
+            if (Host())
+                Host()->PaintNow();
+        }
+    }
+    for (const TTarget& t : targets)
+        t.Axis.SetManualRange(t.Low, t.High);
+    FZoomedIn = true;
+    if (OnZoom)
+        OnZoom();
+}
+
+void TCustomChart::UndoZoom()
+{
+    if (FSavedAxisScales.Present) {
+        const auto& saved = FSavedAxisScales.Axes; // top, left, right, bottom
+        RestoreScale(TopAxis(), saved[0]);
+        RestoreScale(BottomAxis(), saved[3]);
+        RestoreScale(LeftAxis(), saved[1]);
+        RestoreScale(RightAxis(), saved[2]);
+    }
+    FSavedAxisScales.Present = false;
+    if (OnUndoZoom)
+        OnUndoZoom();
+    Invalidate();
+    FZoomedIn = false;
+}
+
+void TCustomChart::PanStep(int x, int y)
+{
+    if (x == FPanDrag.X1 && y == FPanDrag.Y1)
+        return;
+    SaveAxisScales();
+    const TPanningMode mode = AllowPanning();
+    bool moved = false;
+    for (TCustomChartAxis* axis : AxesList()) {
+        if (axis->IsDepth())
+            continue;
+        if (axis->IsHorizontal() && x != FPanDrag.X1 && (mode == pmHorizontal || mode == pmBoth)) {
+            PanAxis(*axis, FPanDrag.X1, x);
+            moved = true;
+        } else if (!axis->IsHorizontal() && y != FPanDrag.Y1 && (mode == pmVertical || mode == pmBoth)) {
+            PanAxis(*axis, FPanDrag.Y1, y);
+            moved = true;
+        }
+    }
+    FPanDrag.X1 = x;
+    FPanDrag.Y1 = y;
+    if (!moved)
+        return;
+    if (OnScroll)
+        OnScroll();
+    Invalidate();
+}
+
+void TCustomChart::PanAxis(TCustomChartAxis& axis, int from, int to)
+{
+    // The value under the pointer follows the pointer.
+    const long double d = static_cast<long double>(axis.PosToValue(from)) - axis.PosToValue(to);
+    const long double low = axis.Minimum() + d;
+    const long double high = axis.Maximum() + d;
+    if (!WithinDoubleRange(low) || !WithinDoubleRange(high))
+        return;
+    double newMinimum = static_cast<double>(low);
+    double newMaximum = static_cast<double>(high);
+    bool allow = true;
+    if (OnAllowScroll)
+        OnAllowScroll(axis, newMinimum, newMaximum, allow);
+    if (allow)
+        axis.SetManualRange(newMinimum, newMaximum);
+}
+
+void TCustomChart::MouseWheelNotch(bool down)
+{
+    for (TCustomChartAxis* axis : AxesList()) {
+        if (axis->IsHorizontal() || axis->IsDepth())
+            continue;
+        const long double share = (static_cast<long double>(axis->Maximum()) - axis->Minimum()) * kWheelShare;
+        const long double offset = down ? share : -share;
+        // A range of no size has nothing to scroll, and it stays automatic.
+        if (offset == 0 || !WithinDoubleRange(axis->Maximum() + offset) || !WithinDoubleRange(axis->Minimum() + offset))
+            continue;
+        // Saved as a zoom or a pan saves them, so that an undo also returns a
+        // scrolled chart to its automatic scales.
+        SaveAxisScales();
+        axis->ShiftRange(static_cast<double>(offset), false);
+    }
+}
