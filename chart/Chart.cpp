@@ -1,16 +1,41 @@
 #include "chart/Chart.h"
 
 #include "platform/ErrorSink.h"
+#include "platform/Guarded.h"
 #include "platform/SystemColors.h"
 
 #include <QEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
+
+#include <cstdlib>
+
+namespace {
+
+// One notch of a mouse wheel, in the eighths of a degree Qt reports.
+constexpr int kWheelNotch = 120;
+
+QPoint LogicalPixel(const QMouseEvent& event)
+{
+    return event.position().toPoint();
+}
+
+} // namespace
 
 TChart::TChart(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(400, 250);
+    setMouseTracking(true);
     SetHost(this);
+}
+
+TChart::~TChart()
+{
+    // The widget goes before the chart parts, which must no longer reach it.
+    SetHost(nullptr);
 }
 
 void TChart::Invalidate()
@@ -52,4 +77,53 @@ void TChart::changeEvent(QEvent* event)
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange)
         Invalidate();
     QWidget::changeEvent(event);
+}
+
+void TChart::mousePressEvent(QMouseEvent* event)
+{
+    Guarded([&] { MouseDown(event->button(), LogicalPixel(*event).x(), LogicalPixel(*event).y()); });
+}
+
+void TChart::mouseMoveEvent(QMouseEvent* event)
+{
+    Guarded([&] { MouseMove(event->buttons(), LogicalPixel(*event).x(), LogicalPixel(*event).y()); });
+}
+
+void TChart::mouseReleaseEvent(QMouseEvent* event)
+{
+    Guarded([&] { MouseUp(event->button(), LogicalPixel(*event).x(), LogicalPixel(*event).y()); });
+}
+
+void TChart::leaveEvent(QEvent*)
+{
+    Guarded([&] { MouseLeave(); });
+}
+
+void TChart::wheelEvent(QWheelEvent* event)
+{
+    event->accept();
+    // A touchpad turns in small steps: the chart acts once per whole notch.
+    // Turning away from the user is a notch up.
+    FWheelDelta += event->angleDelta().y();
+    const int notches = FWheelDelta / kWheelNotch;
+    FWheelDelta %= kWheelNotch;
+    Guarded([&] {
+        for (int i = 0; i < std::abs(notches); ++i)
+            MouseWheelNotch(notches < 0);
+    });
+}
+
+void TChart::keyPressEvent(QKeyEvent* event)
+{
+    // The arrow keys are the chart's while it has the focus; they do nothing.
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        event->accept();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The chart control: the chart in a widget. The widget never erases its background
 // (the chart's picture covers every pixel), paints by copying the picture when
-// nothing changed, and repaints in full after a change, a move or a resize.
+// nothing changed, and repaints in full after a change, a move or a resize. It hands
+// the mouse and the wheel to the chart, and keeps the arrow keys while it has the
+// focus.
 #include "chart/CustomChart.h"
 
 #include <QWidget>
@@ -9,6 +11,7 @@
 class TChart : public QWidget, public TCustomChart, private TChartHost {
 public:
     explicit TChart(QWidget* parent = nullptr);
+    ~TChart() override;
 
     void Invalidate() override;
 
@@ -17,6 +20,12 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void RequestPaint() override { update(); }
@@ -27,4 +36,6 @@ private:
 
     // A paint that failed is reported once; the chart is not drawn again until it changes.
     bool FPaintFailed = false;
+    // Wheel turns of less than a notch, in eighths of a degree, kept for the next turn.
+    int FWheelDelta = 0;
 };
