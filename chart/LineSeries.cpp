@@ -184,10 +184,24 @@ void TLineSeries::DrawValue(int index)
 
 int TLineSeries::PointAtPixel(int x, int y) const
 {
-    const int first = FirstVisible();
-    const int last = LastVisible();
+    int first = FirstVisible();
+    int last = LastVisible();
     if (first == -1 || last == -1)
         return -1;
+    // With X ascending left to right, only the points within a marker's width of the
+    // column can be hit, or the two lines that reach it: a press on a curve of a
+    // million points looks at a few of them.
+    const TCustomChartAxis& horiz = *GetHorizAxis();
+    if (XValues().ScaledAscending() && !horiz.Inverted() && horiz.AxisLength() > 0 && horiz.RangeSize() != 0) {
+        const int reach = (FPointer.Visible() ? FPointer.HorizSize() : 0) + 1;
+        const int left = XValues().FirstIndexAtLeast(horiz.PosToValue(x - reach), first);
+        if (left == -1)
+            return -1;
+        first = std::max(first, left - 1);
+        const int right = XValues().FirstIndexAtLeast(horiz.PosToValue(x + reach), first);
+        if (right != -1)
+            last = std::min(last, right);
+    }
     int prevX = 0;
     int prevY = 0;
     for (int i = first; i <= last; ++i) {

@@ -365,4 +365,37 @@ TEST_F(TChartMouseTest, FarZoomedIntoAHugeLineEveryColumnShowsItOnItsTrueCourse)
     EXPECT_GT(columns, plot.Width() * 9 / 10);
 }
 
+// A press finds what a scan of every point from the first visible one finds: the
+// point under the pixel, or the first point of the first line through it.
+TEST_F(TChartMouseTest, APressFindsThePointOrLineThatAScanOfEveryPointFinds)
+{
+    TChart* chart = Calculated(2);
+    TLineSeries& series = Form->Series2;
+    series.ClearPoints();
+    for (int i = 0; i < 600; ++i)
+        series.AddPoint(i % 7 == 0 ? 90 : (i * 37) % 50, "", AutoColor);
+    chart->BottomAxis().SetManualRange(100.5, 180.5);
+    chart->DrawPicture();
+    std::vector<QPoint> pixels;
+    for (int i = series.FirstVisible(); i <= series.LastVisible(); ++i)
+        pixels.emplace_back(series.PointScreenX(i), series.PointScreenY(i));
+    const auto scan = [&](int x, int y) {
+        for (std::size_t k = 0; k < pixels.size(); ++k) {
+            if (pixels[k] == QPoint(x, y))
+                return series.FirstVisible() + static_cast<int>(k);
+            if (k > 0 && PixelOnSegment(x, y, pixels[k - 1].x(), pixels[k - 1].y(), pixels[k].x(), pixels[k].y()))
+                return series.FirstVisible() + static_cast<int>(k) - 1;
+        }
+        return -1;
+    };
+    int hits = 0;
+    for (int x = 0; x < chart->width(); ++x)
+        for (int y = 0; y < chart->height(); y += 3) {
+            const int expected = scan(x, y);
+            hits += expected != -1;
+            ASSERT_EQ(series.PointAtPixel(x, y), expected) << x << "," << y;
+        }
+    EXPECT_GT(hits, 1000);
+}
+
 } // namespace
