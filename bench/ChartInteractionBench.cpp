@@ -1,0 +1,117 @@
+// The charts under the mouse: moving the rubber band over 900,000 points, a pan step
+// of the phase chart, a zoom and an undo with 900,000 points, and the repaint of a
+// chart zoomed to 1 % of its points.
+#include "app/Button.h"
+#include "app/Edit.h"
+#include "app/PageControl.h"
+#include "chart/Chart.h"
+#include "platform/Scaling.h"
+#include "ui/ProgramWindows.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QPainter>
+
+#include <memory>
+
+namespace {
+
+// The main window at the design resolution after Calculate with ~900,000 rows
+// (Мн from 1,0001 to 10 in steps of 0,00001), the chart's page shown and painted.
+class TLargeWindow {
+public:
+    explicit TLargeWindow(int page)
+    {
+        SetScreenPixelsPerInch(kDesignPixelsPerInch);
+        FWindows = std::make_unique<TProgramWindows>();
+        TForm1& form = FWindows->Main;
+        form.Edit4->SetText("10");
+        form.Edit5->SetText("0,00001");
+        form.Show();
+        form.Button1->click();
+        form.PageControl2->SetActivePageIndex(page);
+        form.PageControl2Change();
+        QCoreApplication::processEvents();
+    }
+    TForm1& Form() { return FWindows->Main; }
+
+private:
+    std::unique_ptr<TProgramWindows> FWindows;
+};
+
+void RubberBandMove(benchmark::State& state)
+{
+    TLargeWindow window(1);
+    TChart& chart = *window.Form().Chart1;
+    QImage screen(chart.size(), QImage::Format_RGB32);
+    chart.MouseDown(Qt::LeftButton, 100, 100);
+    int step = 0;
+    for (auto _ : state) {
+        // Erase the band, draw it at the new corner, and show the picture as it is.
+        step = (step + 1) % 100;
+        chart.MouseMove(Qt::LeftButton, 150 + step, 150 + step / 2);
+        QPainter painter(&screen);
+        chart.Paint(painter);
+    }
+    chart.MouseUp(Qt::LeftButton, 100, 100);
+    state.counters["points"] = window.Form().Series1.PointCount();
+}
+
+void PanStep(benchmark::State& state)
+{
+    TLargeWindow window(2);
+    TChart& chart = *window.Form().Chart2;
+    chart.MouseDown(Qt::RightButton, 200, 200);
+    int x = 200;
+    for (auto _ : state) {
+        x = x == 200 ? 201 : 200;
+        chart.MouseMove(Qt::RightButton, x, 200);
+        benchmark::DoNotOptimize(chart.DrawPicture());
+    }
+    chart.MouseUp(Qt::RightButton, x, 200);
+    state.counters["points"] = window.Form().Series2.PointCount();
+}
+
+// A zoom to (100, 100)–(200, 180), or the undo of it, with the full repaint it causes.
+void ZoomOrUndo(benchmark::State& state, bool zoom)
+{
+    TLargeWindow window(1);
+    TChart& chart = *window.Form().Chart1;
+    const auto drag = [&](QPoint from, QPoint to) {
+        chart.MouseDown(Qt::LeftButton, from.x(), from.y());
+        chart.MouseUp(Qt::LeftButton, to.x(), to.y());
+    };
+    const QPoint topLeft(100, 100), bottomRight(200, 180);
+    for (auto _ : state) {
+        state.PauseTiming();
+        zoom ? drag(bottomRight, topLeft) : drag(topLeft, bottomRight);
+        chart.DrawPicture();
+        state.ResumeTiming();
+        zoom ? drag(topLeft, bottomRight) : drag(bottomRight, topLeft);
+        benchmark::DoNotOptimize(chart.DrawPicture());
+    }
+    state.counters["points"] = window.Form().Series1.PointCount();
+}
+
+void ZoomedRepaint(benchmark::State& state)
+{
+    TLargeWindow window(1);
+    TChart& chart = *window.Form().Chart1;
+    // The middle 1 % of the points.
+    const int points = window.Form().Series1.PointCount();
+    chart.BottomAxis().SetManualRange(points * 0.495, points * 0.505);
+    for (auto _ : state) {
+        chart.Invalidate();
+        benchmark::DoNotOptimize(chart.DrawPicture());
+    }
+    state.counters["points"] = points;
+}
+
+} // namespace
+
+BENCHMARK(RubberBandMove)->Name("Chart1_rubber_band_move_900k")->Unit(benchmark::kMillisecond);
+BENCHMARK(PanStep)->Name("Chart2_pan_step")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ZoomOrUndo, Chart1_zoom_900k, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ZoomOrUndo, Chart1_undo_zoom_900k, false)->Unit(benchmark::kMillisecond);
+BENCHMARK(ZoomedRepaint)->Name("Chart1_zoom_1pct_full_repaint_900k")->Unit(benchmark::kMillisecond);
