@@ -3,7 +3,6 @@
 #include "MainWindowFixture.h"
 #include "app/PageControl.h"
 #include "chart/Chart.h"
-#include "platform/Scaling.h"
 #include "platform/SystemColors.h"
 
 #include <QApplication>
@@ -65,20 +64,8 @@ void Wheel(TChart* chart, int eighthsOfDegree)
     QApplication::sendEvent(chart, &event);
 }
 
-class TChartMouseTest : public TMainWindowTest {
+class TChartMouseTest : public TDesignWindowTest {
 protected:
-    void SetUp() override
-    {
-        FSavedPpi = ScreenPixelsPerInch();
-        SetScreenPixelsPerInch(kDesignPixelsPerInch);
-        StartUnder("ru_RU.UTF-8");
-    }
-    void TearDown() override
-    {
-        TMainWindowTest::TearDown();
-        SetScreenPixelsPerInch(FSavedPpi);
-    }
-
     // The chart's page after the default Calculate, painted.
     TChart* Calculated(int page)
     {
@@ -97,9 +84,6 @@ protected:
     }
 
     int Redraws = 0;
-
-private:
-    int FSavedPpi = 96;
 };
 
 TEST_F(TChartMouseTest, LeftDragDownAndRightZoomsAndAnyOtherWayRestoresTheScalesBeforeTheFirstZoom)

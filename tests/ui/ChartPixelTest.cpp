@@ -3,7 +3,6 @@
 #include "MainWindowFixture.h"
 #include "app/PageControl.h"
 #include "chart/Chart.h"
-#include "platform/Scaling.h"
 
 #include <QAbstractButton>
 #include <QTest>
@@ -17,19 +16,12 @@ constexpr unsigned kGrey = 0x808080;
 constexpr unsigned kRed = 0xFF0000;
 constexpr unsigned kBlue = 0x0000FF;
 
-class TChartPixels : public TMainWindowTest {
+class TChartPixels : public TDesignWindowTest {
 protected:
     void SetUp() override
     {
-        FSavedPpi = ScreenPixelsPerInch();
-        SetScreenPixelsPerInch(kDesignPixelsPerInch);
-        StartUnder("ru_RU.UTF-8");
+        TDesignWindowTest::SetUp();
         QTest::mouseClick(Form->Button1, Qt::LeftButton);
-    }
-    void TearDown() override
-    {
-        TMainWindowTest::TearDown();
-        SetScreenPixelsPerInch(FSavedPpi);
     }
     // Shows the chart's page as the user does, then draws it.
     const QImage& Shown(int page, TChart& chart)
@@ -145,9 +137,6 @@ protected:
         EXPECT_LE(std::abs(leftTitle.center().y() - chart.LeftAxis().AxisCenter()), 2);
         EXPECT_GT(leftTitle.height(), 3 * leftTitle.width());
     }
-
-private:
-    int FSavedPpi = 0;
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "app/Button.h"
 #include "app/Edit.h"
 #include "numtext/DecimalSeparators.h"
+#include "platform/Scaling.h"
 #include "ui/ProgramWindows.h"
 
 #include <gtest/gtest.h>
@@ -33,4 +34,23 @@ protected:
     TErrorBoxes Boxes;
     std::unique_ptr<TProgramWindows> Windows;
     TForm1* Form = nullptr;
+};
+
+// The window laid out at its design resolution, so positions and sizes read as stored.
+class TDesignWindowTest : public TMainWindowTest {
+protected:
+    void SetUp() override
+    {
+        FSavedPpi = ScreenPixelsPerInch();
+        SetScreenPixelsPerInch(kDesignPixelsPerInch);
+        StartUnder("ru_RU.UTF-8");
+    }
+    void TearDown() override
+    {
+        TMainWindowTest::TearDown();
+        SetScreenPixelsPerInch(FSavedPpi);
+    }
+
+private:
+    int FSavedPpi = 96;
 };

@@ -7,7 +7,6 @@
 #include "app/Panel.h"
 #include "app/ProgressBar.h"
 #include "chart/Chart.h"
-#include "platform/Scaling.h"
 #include "app/HintWindow.h"
 #include "app/Splitter.h"
 #include "app/StaticText.h"
@@ -24,24 +23,7 @@ void RunLoopFor(int milliseconds)
     loop.exec();
 }
 
-// The window laid out at its design resolution, so positions read as stored.
-class TDesignLayoutTest : public TMainWindowTest {
-protected:
-    void SetUp() override
-    {
-        FSavedPpi = ScreenPixelsPerInch();
-        SetScreenPixelsPerInch(kDesignPixelsPerInch);
-        StartUnder("ru_RU.UTF-8");
-    }
-    void TearDown() override
-    {
-        TMainWindowTest::TearDown();
-        SetScreenPixelsPerInch(FSavedPpi);
-    }
-
-private:
-    int FSavedPpi = 96;
-};
+using TDesignLayoutTest = TDesignWindowTest;
 
 } // namespace
 
