@@ -1,48 +1,17 @@
 // The charts under the mouse: moving the rubber band over 900,000 points, a pan step
 // of the phase chart, a zoom and an undo with 900,000 points, and the repaint of a
 // chart zoomed to 1 % of its points.
-#include "app/Button.h"
-#include "app/Edit.h"
-#include "app/PageControl.h"
-#include "chart/Chart.h"
-#include "platform/Scaling.h"
-#include "ui/ProgramWindows.h"
+#include "CalculatedWindow.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
 #include <QPainter>
-
-#include <memory>
 
 namespace {
 
-// The main window at the design resolution after Calculate with ~900,000 rows
-// (Мн from 1,0001 to 10 in steps of 0,00001), the chart's page shown and painted.
-class TLargeWindow {
-public:
-    explicit TLargeWindow(int page)
-    {
-        SetScreenPixelsPerInch(kDesignPixelsPerInch);
-        FWindows = std::make_unique<TProgramWindows>();
-        TForm1& form = FWindows->Main;
-        form.Edit4->SetText("10");
-        form.Edit5->SetText("0,00001");
-        form.Show();
-        form.Button1->click();
-        form.PageControl2->SetActivePageIndex(page);
-        form.PageControl2Change();
-        QCoreApplication::processEvents();
-    }
-    TForm1& Form() { return FWindows->Main; }
-
-private:
-    std::unique_ptr<TProgramWindows> FWindows;
-};
-
 void RubberBandMove(benchmark::State& state)
 {
-    TLargeWindow window(1);
+    TCalculatedWindow window(kLargeTo, kLargeStep);
     TChart& chart = *window.Form().Chart1;
     QImage screen(chart.size(), QImage::Format_RGB32);
     chart.MouseDown(Qt::LeftButton, 100, 100);
@@ -60,7 +29,7 @@ void RubberBandMove(benchmark::State& state)
 
 void PanStep(benchmark::State& state)
 {
-    TLargeWindow window(2);
+    TCalculatedWindow window(kLargeTo, kLargeStep, 2);
     TChart& chart = *window.Form().Chart2;
     chart.MouseDown(Qt::RightButton, 200, 200);
     int x = 200;
@@ -76,7 +45,7 @@ void PanStep(benchmark::State& state)
 // A zoom to (100, 100)–(200, 180), or the undo of it, with the full repaint it causes.
 void ZoomOrUndo(benchmark::State& state, bool zoom)
 {
-    TLargeWindow window(1);
+    TCalculatedWindow window(kLargeTo, kLargeStep);
     TChart& chart = *window.Form().Chart1;
     const auto drag = [&](QPoint from, QPoint to) {
         chart.MouseDown(Qt::LeftButton, from.x(), from.y());
@@ -96,7 +65,7 @@ void ZoomOrUndo(benchmark::State& state, bool zoom)
 
 void ZoomedRepaint(benchmark::State& state)
 {
-    TLargeWindow window(1);
+    TCalculatedWindow window(kLargeTo, kLargeStep);
     TChart& chart = *window.Form().Chart1;
     // The middle 1 % of the points.
     const int points = window.Form().Series1.PointCount();

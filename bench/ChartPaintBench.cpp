@@ -1,47 +1,13 @@
 // Painting the attenuation chart: a full repaint and a repaint with nothing changed,
 // after the default sweep (250 points) and after a sweep of about 900,000 rows, and
 // one full repaint per step of a resize.
-#include "app/Button.h"
-#include "app/Edit.h"
-#include "app/PageControl.h"
-#include "chart/Chart.h"
-#include "platform/Scaling.h"
-#include "ui/ProgramWindows.h"
+#include "CalculatedWindow.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
 #include <QPainter>
 
-#include <memory>
-
 namespace {
-
-// The main window at the design resolution after Calculate, the attenuation page shown.
-class TCalculatedWindow {
-public:
-    TCalculatedWindow(const char* to, const char* step)
-    {
-        SetScreenPixelsPerInch(kDesignPixelsPerInch);
-        FWindows = std::make_unique<TProgramWindows>();
-        TForm1& form = FWindows->Main;
-        form.Edit4->SetText(to);
-        form.Edit5->SetText(step);
-        form.Show();
-        form.Button1->click();
-        form.PageControl2->SetActivePageIndex(1);
-        QCoreApplication::processEvents();
-    }
-    TChart& Chart() { return *FWindows->Main.Chart1; }
-    int Points() { return FWindows->Main.Series1.PointCount(); }
-
-private:
-    std::unique_ptr<TProgramWindows> FWindows;
-};
-
-// ~900,000 rows: Мн from 1,0001 to 10 in steps of 0,00001.
-constexpr const char* kLargeTo = "10";
-constexpr const char* kLargeStep = "0,00001";
 
 void FullRepaint(benchmark::State& state, const char* to, const char* step)
 {
