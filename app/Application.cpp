@@ -91,6 +91,10 @@ void TApplication::UpdateHint()
 
     const long long now = FClock.elapsed();
     FHintState.Update(now, control);
+    // No hint while a button is held, as during a drag over a chart: like a press, the
+    // drag keeps the hint away until the mouse reaches another control.
+    if (mouseButtons() != Qt::NoButton)
+        FHintState.Cancel();
     if (FHintState.Shown()) {
         if (!FHintWindow->isVisible() || FHintWindow->Text() != text)
             FHintWindow->ActivateHint(cursor, text);
@@ -169,7 +173,9 @@ void TApplication::ShowPendingErrors()
 bool TApplication::notify(QObject* receiver, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    if ((type == QEvent::KeyPress || type == QEvent::MouseButtonPress) && FHintState.Shown()) {
+    // A press takes away the hint, also one still waiting to appear: a chart dragged
+    // straight after the mouse arrived gets no hint over its rubber band.
+    if (type == QEvent::KeyPress || type == QEvent::MouseButtonPress) {
         FHintState.Cancel();
         if (FHintWindow)
             FHintWindow->hide();

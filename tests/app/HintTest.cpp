@@ -48,8 +48,12 @@ TEST(HintState, APressTakesTheHintAwayUntilTheMouseMovesOn)
     EXPECT_EQ(state.Shown(), nullptr);
     EXPECT_EQ(state.NextDeadline(), -1);
     state.Update(5100, &b);
+    state.Cancel(); // pressed before b's hint appeared
     state.Update(5600, &b);
-    EXPECT_EQ(state.Shown(), &b);
+    EXPECT_EQ(state.Shown(), nullptr);
+    state.Update(5700, &a);
+    state.Update(6200, &a);
+    EXPECT_EQ(state.Shown(), &a);
 }
 
 TEST(HintState, TimingsAreSettings)
