@@ -90,9 +90,19 @@ long double ParseDecimal(std::string_view text)
     if (!in.AtEnd())
         throw reject();
 
+    // The power of ten is assembled first and applied once. A power beyond the extended
+    // range is infinity: dividing by it gives zero, multiplying zero by it is invalid.
+    using numtext_internal::PowerOfTen;
+    long double scaled = acc;
+    if (power > 0) {
+        scaled = acc * PowerOfTen(static_cast<std::uint64_t>(power));
+    } else if (power < 0) {
+        const std::uint64_t n = 0 - static_cast<std::uint64_t>(power);
+        scaled = n >= static_cast<std::uint64_t>(numtext_internal::kPowerLimit) ? 0.0L : acc / PowerOfTen(n);
+    }
     // The volatile store completes the computation before its flags are read.
-    const volatile long double magnitude = numtext_internal::ScaleByPowerOfTen(acc, power);
-    if (TFloatErrorScope::ErrorFlagged() || !std::isfinite(magnitude))
+    const volatile long double magnitude = scaled;
+    if (std::fetestexcept(FE_INVALID) || std::isinf(magnitude))
         throw reject();
     return negative ? -magnitude : magnitude;
 }

@@ -8,6 +8,8 @@
 // where the mantissa has at least one digit or the DecimalChar (a lone DecimalChar is 0),
 // "blanks" are code 32 only and the exponent digits are read while the exponent so far is
 // below 500. Any other character rejects the text, as does a result that overflows.
+// The digits are scaled once, by a power of ten assembled on its own: a power beyond the
+// extended range divides to zero, and turns a zero mantissa into an invalid operation.
 // The value may lie beyond the double range (up to about 1.19e4932).
 // Raises EConvertError "'<text>' is not a valid floating point value" with the text as passed.
 // Runs with every floating-point exception masked and rounding to nearest in extended

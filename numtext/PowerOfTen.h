@@ -1,9 +1,6 @@
 #pragma once
-// Scaling by a power of ten, shared by reading and writing numbers so that both go
-// through the same extended-precision steps. The magnitude n of the power is split into
-// 10^(n mod 32), 10^(32*((n div 32) mod 16)) and 10^(512*(n div 512)); the value is
-// multiplied (positive power) or divided (negative power) by each factor in turn, each
-// step rounded in the current rounding mode.
+// Powers of ten in extended precision from three tables. The magnitude n of a power is
+// split into 10^(n mod 32), 10^(32*((n div 32) mod 16)) and 10^(512*(n div 512)).
 #include <cstdint>
 #include <limits>
 
@@ -28,6 +25,20 @@ inline constexpr long double kPowers512[9] = {
 // a positive one infinity (neither conversion ever asks for a positive one).
 inline constexpr std::int64_t kPowerLimit = 5120;
 
+// 10^n for n below kPowerLimit: the three factors multiplied together from the smallest,
+// each step rounded in the current rounding mode; beyond the extended range it is infinity.
+inline long double PowerOfTen(std::uint64_t n)
+{
+    long double power = kPowers1[n % 32];
+    if (const std::uint64_t k = (n / 32) % 16)
+        power *= kPowers32[k - 1];
+    if (const std::uint64_t k = n / 512)
+        power *= kPowers512[k - 1];
+    return power;
+}
+
+// x scaled by 10^power, multiplying (positive power) or dividing (negative power) by each
+// of the three factors in turn, so that no intermediate power leaves the extended range.
 inline long double ScaleByPowerOfTen(long double x, std::int64_t power)
 {
     if (power == 0)

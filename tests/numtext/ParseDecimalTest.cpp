@@ -132,19 +132,31 @@ TEST_F(ParseDecimalTest, RangeIsTheExtendedRange)
     ExpectRejected("1.19e4932");
     ExpectRejected("-1.19e4932");
     EXPECT_GT(ParseDecimal("1e309"), static_cast<long double>(DBL_MAX));
-    const long double denormal = ParseDecimal("1e-4940");
+    const long double denormal = ParseDecimal("1e-4932");
     EXPECT_GT(denormal, 0.0L);
     EXPECT_LT(denormal, LDBL_MIN);
     EXPECT_EQ(ParseDecimal("1e-4960"), 0.0L);
     // A negative power of ten of 5120 or more gives zero directly.
     // (10^4900 * 10^-5200 would be 1e-300.)
     EXPECT_EQ(ParseDecimal("1." + std::string(4900, '0') + "e-300"), 0.0L);
-    const long double below = ParseDecimal("1." + std::string(4900, '0') + "e-200");
-    EXPECT_NEAR(static_cast<double>(below / 1e-200L), 1.0, 1e-14);
     EXPECT_EQ(ParseDecimal("0." + std::string(300, '0') + "1"), 1e-301L);
     // The digits are accumulated in extended precision: too many of them overflow.
     ExpectRejected(std::string(5000, '9'));
     ExpectRejected("0." + std::string(5000, '9'));
+}
+
+TEST_F(ParseDecimalTest, ThePowerOfTenIsAssembledBeforeItScalesTheDigits)
+{
+    UseSeparators('.', ',');
+    // 10^125 = 10^29 * 10^96 rounded once, then one multiplication.
+    EXPECT_EQ(static_cast<double>(ParseDecimal("5e125")), 5.0000000000000004e+125);
+    // 10^4950 overflows on its own: the digits divided by it give zero...
+    EXPECT_EQ(ParseDecimal("1e-4950"), 0.0L);
+    EXPECT_EQ(ParseDecimal("1." + std::string(4900, '0') + "e-200"), 0.0L);
+    // ...and zero times it is an invalid operation.
+    ExpectRejected("0e4933");
+    ExpectRejected("-0,e4999");
+    EXPECT_EQ(ParseDecimal("0e4932"), 0.0L);
 }
 
 TEST_F(ParseDecimalTest, ValuesAreCorrectToTheLastBitForShortTexts)
