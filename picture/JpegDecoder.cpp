@@ -6,11 +6,18 @@
 #include <jerror.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace {
 
 constexpr int QuantisedColours = 236;
+
+// Bounds far above any real picture and far below what takes a machine down: the
+// pixels on either side of the declared image, and the bytes that the decoder's
+// whole-image buffers and the bitmap may take together.
+constexpr JDIMENSION kMaxSide = 10000;
+constexpr std::uint64_t kMaxWorkingMemory = 512u << 20;
 
 void SetParameters(TJpegDecompressor& jpeg, const TJPEGDecodeOptions& options, bool quantise)
 {
@@ -28,6 +35,28 @@ void SetParameters(TJpegDecompressor& jpeg, const TJPEGDecodeOptions& options, b
         info.dither_mode = JDITHER_ORDERED;
     }
     info.buffered_image = options.ProgressiveDisplay && jpeg.HasMultipleScans();
+}
+
+// Refuses a picture before anything large is allocated: libjpeg would take whatever a
+// few hundred bytes of header ask for, and decoding a huge image takes long.
+void RefuseOversized(TJpegDecompressor& jpeg, bool quantise)
+{
+    jpeg_decompress_struct& info = jpeg.Info();
+    if (info.image_width > kMaxSide || info.image_height > kMaxSide)
+        throw EJPEG(JERR_IMAGE_TOO_BIG);
+    jpeg.CalcOutputDimensions();
+    const std::uint64_t outputPixels = std::uint64_t{info.output_width} * info.output_height;
+    std::uint64_t bytes = outputPixels * (quantise ? 1 : 3); // the bitmap
+    // Files of several scans keep every coefficient until the last scan.
+    if (info.buffered_image || jpeg.HasMultipleScans())
+        for (int c = 0; c < info.num_components; ++c)
+            bytes += std::uint64_t{info.comp_info[c].width_in_blocks} * info.comp_info[c].height_in_blocks
+                * DCTSIZE2 * sizeof(JCOEF);
+    // Two-pass colour quantisation keeps the whole colour image for its second pass.
+    if (quantise && info.two_pass_quantize && info.out_color_components > 1)
+        bytes += outputPixels * static_cast<unsigned>(info.out_color_components);
+    if (bytes > kMaxWorkingMemory)
+        throw EJPEG(JERR_OUT_OF_MEMORY);
 }
 
 // The bitmap's colour table from libjpeg's colour map.
@@ -120,6 +149,7 @@ void DecodeJpeg(const TJPEGData& data, const TJPEGDecodeOptions& options, const 
         info.out_color_space = JCS_RGB;
     const bool quantise = options.PixelFormat == jf8Bit || info.out_color_space == JCS_GRAYSCALE;
     SetParameters(jpeg, options, quantise);
+    RefuseOversized(jpeg, quantise);
 
     try {
         report.Start();

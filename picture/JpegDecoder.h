@@ -8,7 +8,8 @@
 
 #include <QImage>
 
-// Raises EJPEG when libjpeg fails. Whatever a progress handler raises passes
+// Raises EJPEG when libjpeg fails, and before decoding anything when the declared
+// image or the decoder's working memory would pass the decompressor's bounds. Whatever a progress handler raises passes
 // on too, and the bitmap then holds what was decoded so far; rows not yet
 // decoded are the lightest colour.
 void DecodeJpeg(const TJPEGData& data, const TJPEGDecodeOptions& options, const TJpegProgressEvent& progress,

@@ -41,6 +41,11 @@ bool TJpegDecompressor::HasMultipleScans()
     return Call([this] { return jpeg_has_multiple_scans(&FInfo) != FALSE; });
 }
 
+void TJpegDecompressor::CalcOutputDimensions()
+{
+    Call([this] { jpeg_calc_output_dimensions(&FInfo); });
+}
+
 void TJpegDecompressor::StartDecompress()
 {
     Call([this] { jpeg_start_decompress(&FInfo); });

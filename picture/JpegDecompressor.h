@@ -26,6 +26,8 @@ public:
 
     void ReadHeader();
     bool HasMultipleScans();
+    // The output size for the parameters set, as StartDecompress will find it.
+    void CalcOutputDimensions();
     void StartDecompress();
     JDIMENSION ReadScanlines(JSAMPARRAY rows, JDIMENSION count);
     void FinishDecompress();

@@ -35,6 +35,22 @@ TBytes WithSecondFrameHeader(TBytes jpeg)
     return jpeg;
 }
 
+TBytes WithDeclaredSize(TBytes jpeg, std::uint16_t width, std::uint16_t height)
+{
+    // Markers FF C0 to FF C2 open a baseline, extended or progressive frame header:
+    // length (2), precision (1), height (2), width (2).
+    for (std::size_t i = 2; i + 8 < jpeg.size(); ++i) {
+        if (jpeg[i] == 0xFF && jpeg[i + 1] >= 0xC0 && jpeg[i + 1] <= 0xC2) {
+            jpeg[i + 5] = static_cast<std::uint8_t>(height >> 8);
+            jpeg[i + 6] = static_cast<std::uint8_t>(height);
+            jpeg[i + 7] = static_cast<std::uint8_t>(width >> 8);
+            jpeg[i + 8] = static_cast<std::uint8_t>(width);
+            break;
+        }
+    }
+    return jpeg;
+}
+
 QImage SampleImage(int width, int height, bool gray)
 {
     QImage image(width, height, QImage::Format_RGB32);

@@ -20,6 +20,9 @@ std::span<const std::uint8_t> SchematicJpeg();
 // the header reads, decoding fails.
 TBytes WithSecondFrameHeader(TBytes jpeg);
 
+// The file with its frame header declaring another size; the scan stays as it was.
+TBytes WithDeclaredSize(TBytes jpeg, std::uint16_t width, std::uint16_t height);
+
 // A smooth gradient with a dark diagonal band, so errors in row order,
 // stride or colour show while JPEG loss stays small.
 QImage SampleImage(int width, int height, bool gray);
