@@ -151,7 +151,12 @@ void TApplication::HandleException(const std::exception& error)
     if (dynamic_cast<const EAbort*>(&error))
         return; // a silent stop
 
-    FPendingErrors.push_back(ErrorBoxText(error));
+    AnsiString text = ErrorBoxText(error);
+    // One user action may fail the same way several times over (the list reports every
+    // row a click changes, and each report replots): the user sees that failure once.
+    if (std::find(FPendingErrors.begin(), FPendingErrors.end(), text) != FPendingErrors.end())
+        return;
+    FPendingErrors.push_back(std::move(text));
     // Shown once the failed handler has returned to the loop, so that a paint or a
     // mouse handler is never re-entered from inside itself.
     QMetaObject::invokeMethod(this, [this] { ShowPendingErrors(); }, Qt::QueuedConnection);

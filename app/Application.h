@@ -44,7 +44,8 @@ public:
     // Shows the main form centred and runs the event loop until it closes.
     int Run();
 
-    // Reports an exception in the error box; the loop goes on.
+    // Reports an exception in the error box once control is back in the loop, which then
+    // goes on; a failure already waiting to be shown with the same text is not shown again.
     void HandleException(const std::exception& error);
     // The error box's text for a message: "." appended when its last character sorts after ".".
     static AnsiString ErrorBoxText(const AnsiString& message);

@@ -276,3 +276,36 @@ TEST_F(TCalculationTest, AZeroRcMakesThePhaseDivideByZero)
     EXPECT_EQ(TErrorBoxes::Shown(), std::vector<AnsiString>{"Floating point division by zero."});
     EXPECT_EQ(Form->Series2.PointCount(), 0);
 }
+
+TEST_F(TCalculationTest, OneClickOrKeyThatFailsForEveryReportedRowShowsOneBox)
+{
+    const struct {
+        const char* Rc;
+        bool CalculateWithIt;
+        const char* Message;
+    } cases[] = {
+        {"abc", false, "'abc' is not a valid floating point value."},
+        {"10000000", true, "Floating point division by zero."}, // every Сс text reads 0,0000
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Rc);
+        Form->Edit1->SetText(c.CalculateWithIt ? c.Rc : "220");
+        Calculate();
+        ShowPage(2);
+        Form->Edit1->SetText(c.Rc);
+        const std::vector<AnsiString> one{c.Message};
+        {
+            TErrorBoxes boxes;
+            ClickRow(3);
+            EXPECT_EQ(TErrorBoxes::Shown(), one);
+        }
+        {
+            TErrorBoxes boxes;
+            QTest::keyClick(Form->List, Qt::Key_Down);
+            EXPECT_EQ(TErrorBoxes::Shown(), one);
+            EXPECT_EQ(Form->List->Selected(), 4);
+        }
+        EXPECT_EQ(Form->Series2.PointCount(), 0); // as the last report left it
+        ShowPage(0);
+    }
+}
