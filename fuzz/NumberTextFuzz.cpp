@@ -1,0 +1,60 @@
+// TrimBlanks and ParseDecimal on arbitrary bytes, with both decimal separators.
+#include "FuzzTarget.h"
+
+#include "core/ConvertError.h"
+#include "numtext/DecimalSeparators.h"
+#include "numtext/ParseDecimal.h"
+#include "numtext/TrimBlanks.h"
+
+#include <cfenv>
+#include <cmath>
+#include <optional>
+#include <string_view>
+
+namespace {
+
+bool Blank(char c)
+{
+    return static_cast<unsigned char>(c) <= 32;
+}
+
+// The value, or none when the text is rejected with the conversion error naming it.
+std::optional<long double> Parse(std::string_view text)
+{
+    std::feclearexcept(FE_ALL_EXCEPT);
+    try {
+        const long double value = ParseDecimal(text);
+        FuzzExpect(std::fetestexcept(FE_ALL_EXCEPT) == 0, "ParseDecimal leaves its flags to the caller");
+        FuzzExpect(!std::isnan(value) && !std::isinf(value), "ParseDecimal gives a finite number");
+        return value;
+    } catch (const EConvertError& e) {
+        FuzzExpect(e.Message() == "'" + AnsiString(text) + "' is not a valid floating point value",
+            "the conversion error names the text as passed");
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+
+    const AnsiString trimmed = TrimBlanks(text);
+    FuzzExpect(trimmed.empty() || (!Blank(trimmed.front()) && !Blank(trimmed.back())),
+        "TrimBlanks leaves no blank or control character at either end");
+    FuzzExpect(text.find(trimmed) != std::string_view::npos, "TrimBlanks only cuts the ends");
+
+    for (const char separator : {',', '.'}) {
+        DecimalChar = separator;
+        GroupChar = separator == ',' ? ' ' : ',';
+        const std::optional<long double> value = Parse(text);
+        // Blanks around an accepted text are all TrimBlanks takes away.
+        if (value) {
+            const std::optional<long double> again = Parse(trimmed);
+            FuzzExpect(again && (*again == *value || (std::isnan(*again) && std::isnan(*value))),
+                "a trimmed accepted text gives the same value");
+        }
+    }
+    return 0;
+}
