@@ -9,7 +9,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QEventLoop>
+#include <QTimer>
+
 #include <memory>
+
+// Runs the real event loop, which runs the idle step whenever it waits.
+inline void RunLoopFor(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
 
 class TMainWindowTest : public testing::Test {
 protected:

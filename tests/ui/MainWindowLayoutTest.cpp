@@ -15,14 +15,6 @@
 
 namespace {
 
-// Runs the real event loop, which runs the idle step whenever it waits.
-void RunLoopFor(int milliseconds)
-{
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
 using TDesignLayoutTest = TDesignWindowTest;
 
 } // namespace
