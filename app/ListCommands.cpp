@@ -2,18 +2,15 @@
 
 #include "Application.h"
 #include "ListView.h"
+#include "SaveDialog.h"
+#include "SaveFile.h"
 #include "TableText.h"
-#include "core/FileErrors.h"
 #include "platform/Guarded.h"
 #include "platform/QtText.h"
 
 #include <QAction>
 #include <QClipboard>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QSaveFile>
 
 namespace {
 
@@ -34,16 +31,7 @@ void SetClipboard(const std::string& utf8)
     QGuiApplication::clipboard()->setText(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
 
-QString AskWithDialog(QWidget* parent, const QString& suggested)
-{
-    QFileDialog dialog(parent, ToQString(AnsiFromUtf8("Сохранить таблицу")), suggested,
-                       ToQString(AnsiFromUtf8("Таблица CSV (*.csv);;Все файлы (*)")));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix("csv");
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().front();
-}
+constexpr TFileType kTableTypes[] = {{"Таблица CSV", "csv"}, {"Все файлы", ""}};
 
 } // namespace
 
@@ -55,7 +43,9 @@ TListCommands::TListCommands(TListView* list) : QObject(list), FList(list)
                    [this] { CopyTable(); }),
         AddCommand(list, "Сохранить таблицу…", {}, [this] { SaveTable(); }),
     };
-    AskSavePath = [list](const QString& suggested) { return AskWithDialog(list, suggested); };
+    AskSavePath = [list](const QString& suggested) {
+        return AskSaveFile(list, "Сохранить таблицу", suggested, kTableTypes).Path;
+    };
 
     TListItems* items = &list->Items();
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { UpdateEnabled(); });
@@ -95,32 +85,14 @@ void TListCommands::SaveTable()
 {
     if (FList->Items().Count() == 0)
         return;
-    const QString folder = FLastFolder.isEmpty() ? QDir::homePath() : FLastFolder;
-    const QString path = AskSavePath(QDir(folder).filePath(ToQString(Application->Title()) + ".csv"));
+    const QString path = AskSavePath(SuggestedSavePath(ToQString(Application->Title()) + ".csv"));
     if (path.isEmpty())
         return;
-    FLastFolder = QFileInfo(path).absolutePath();
+    RememberSaveFolder(path);
     SaveTableTo(path);
 }
 
 void TListCommands::SaveTableTo(const QString& path) const
 {
-    const std::string text = Text(0, FList->Items().Count(), CsvSeparator());
-    QSaveFile file(path);
-    const auto fail = [&] {
-        return EFileWrite(FromQString(QDir::toNativeSeparators(path)), FromQString(file.errorString()));
-    };
-    // Unbuffered, and written until every byte is taken: a buffered write that the disk
-    // took only in part can still be committed as if whole.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw fail();
-    const auto size = static_cast<qint64>(text.size());
-    for (qint64 done = 0; done < size;) {
-        const qint64 written = file.write(text.data() + done, size - done);
-        if (written <= 0)
-            throw fail();
-        done += written;
-    }
-    if (!file.commit())
-        throw fail();
+    SaveFile(path, Text(0, FList->Items().Count(), CsvSeparator()));
 }

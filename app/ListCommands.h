@@ -26,11 +26,9 @@ public:
     void CopyRow() const;
     // The caption line and every row; nothing for an empty list.
     void CopyTable() const;
-    // Asks for a file, in the last folder used this session, and saves the table there.
+    // Asks for a file, in the folder last saved to this session, and saves the table there.
     void SaveTable();
-    // Writes the caption line and every row as CSV in UTF-8. The text goes to a temporary
-    // file that is then renamed into place, so a failed write leaves an earlier file
-    // whole; EFileWrite names the file and the reason.
+    // Writes the caption line and every row as CSV in UTF-8, whole or not at all (SaveFile).
     void SaveTableTo(const QString& path) const;
 
     // Asks where to save, suggesting a path; an empty answer cancels. Replaceable, so
@@ -43,5 +41,4 @@ private:
 
     TListView* FList;
     QList<QAction*> FActions;
-    QString FLastFolder;
 };
