@@ -51,6 +51,34 @@ Qt::BrushStyle HatchFor(TBrushStyle style)
     }
 }
 
+// Cuts the segment from a to b down to its part inside the rectangle; answers the
+// share of its length cut off at a, or a negative value when nothing of it is inside.
+qreal ClipSegment(QPointF& a, QPointF& b, const QRectF& rect)
+{
+    const QPointF d = b - a;
+    const qreal toward[4] = {-d.x(), d.x(), -d.y(), d.y()};
+    const qreal room[4] = {a.x() - rect.left(), rect.right() - a.x(), a.y() - rect.top(), rect.bottom() - a.y()};
+    qreal enter = 0, leave = 1;
+    for (int i = 0; i < 4; ++i) {
+        if (toward[i] == 0) {
+            if (room[i] < 0)
+                return -1;
+            continue;
+        }
+        const qreal t = room[i] / toward[i];
+        if (toward[i] < 0)
+            enter = std::max(enter, t);
+        else
+            leave = std::min(leave, t);
+    }
+    if (enter > leave)
+        return -1;
+    const QPointF start = a;
+    a = start + enter * d;
+    b = start + leave * d;
+    return enter;
+}
+
 } // namespace
 
 TChartCanvas3D::TChartCanvas3D()
@@ -292,11 +320,24 @@ void TChartCanvas3D::StrokeGeometric(int x0, int y0, int x1, int y1)
             dashes.append(static_cast<qreal>(length) / pen.widthF());
         pen.setDashPattern(dashes);
     }
-    FPainter->setPen(pen);
-    FPainter->setCompositionMode(CompositionFor(FPen.Mode));
     // From the middle of the start pixel to the middle of the end pixel, where the
     // next line continues.
-    FPainter->drawLine(QPointF(x0 + 0.5, y0 + 0.5), QPointF(x1 + 0.5, y1 + 0.5));
+    QPointF from(x0 + 0.5, y0 + 0.5);
+    QPointF to(x1 + 0.5, y1 + 0.5);
+    // A vector device may leave out the painter's clip (an SVG one does): the line is
+    // cut here to half its width beyond the clip, which leaves the painter's clip the
+    // same pixels to cut, and its dashes are kept in step.
+    if (FClipping) {
+        const qreal length = QLineF(from, to).length();
+        const qreal half = pen.widthF() / 2;
+        const qreal cut = ClipSegment(from, to, QRectF(FClip).adjusted(-half, -half, half, half));
+        if (cut < 0)
+            return;
+        pen.setDashOffset(cut * length / pen.widthF());
+    }
+    FPainter->setPen(pen);
+    FPainter->setCompositionMode(CompositionFor(FPen.Mode));
+    FPainter->drawLine(from, to);
     FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
