@@ -4,6 +4,7 @@
 #include "platform/Guarded.h"
 #include "platform/SystemColors.h"
 
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -126,4 +127,13 @@ void TChart::keyPressEvent(QKeyEvent* event)
     default:
         QWidget::keyPressEvent(event);
     }
+}
+
+void TChart::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The mouse's right click is the chart's own (MouseUp); the key opens the menu
+    // in the middle of the chart.
+    event->accept();
+    if (event->reason() == QContextMenuEvent::Keyboard && OnContextMenu)
+        Guarded([&] { OnContextMenu(width() / 2, height() / 2); });
 }

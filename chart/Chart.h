@@ -3,7 +3,8 @@
 // (the chart's picture covers every pixel), paints by copying the picture when
 // nothing changed, and repaints in full after a change, a move or a resize. It hands
 // the mouse and the wheel to the chart, and keeps the arrow keys while it has the
-// focus.
+// focus. The context-menu key, while it has the focus, asks for the chart's context
+// menu as a right click does.
 #include "chart/CustomChart.h"
 
 #include <QWidget>
@@ -26,6 +27,7 @@ protected:
     void leaveEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void RequestPaint() override { update(); }

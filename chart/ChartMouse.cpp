@@ -41,6 +41,8 @@ TChartClickedPart TCustomChart::ClickedPart(int x, int y) const
 
 void TCustomChart::MouseDown(Qt::MouseButton button, int x, int y)
 {
+    // Another press while the right button is down makes the right press no click.
+    FContextClick = button == kPanningMouseButton && !FZoomDrag.Active && !FPanDrag.Active;
     if (FZoomDrag.Active || FPanDrag.Active)
         return;
     const TChartClickedPartStyle part = ClickedPart(x, y).Part;
@@ -65,8 +67,10 @@ void TCustomChart::MouseMove(Qt::MouseButtons held, int x, int y)
 {
     if (FZoomDrag.Active && !(held & kZoomMouseButton))
         EndZoomDrag();
-    if (FPanDrag.Active && !(held & kPanningMouseButton))
+    if (!(held & kPanningMouseButton)) {
         FPanDrag.Active = false;
+        FContextClick = false;
+    }
 
     if (FZoomDrag.Active) {
         if (x == FZoomDrag.X1 && y == FZoomDrag.Y1)
@@ -95,6 +99,11 @@ void TCustomChart::MouseMove(Qt::MouseButtons held, int x, int y)
 void TCustomChart::MouseUp(Qt::MouseButton button, int x, int y)
 {
     const bool dragging = FZoomDrag.Active || FPanDrag.Active;
+    // A release off the chart is no click on it.
+    const bool contextClick = button == kPanningMouseButton && FContextClick && x >= 0 && y >= 0 && x < Width()
+                              && y < Height();
+    if (button == kPanningMouseButton)
+        FContextClick = false;
     if (FZoomDrag.Active && button == kZoomMouseButton) {
         EndZoomDrag();
         FZoomDrag.X1 = x;
@@ -112,6 +121,8 @@ void TCustomChart::MouseUp(Qt::MouseButton button, int x, int y)
     FPanDrag.Active = false;
     if (dragging && !FZoomDrag.Active)
         ShowCursor(RestingCursor());
+    if (contextClick && OnContextMenu)
+        OnContextMenu(x, y);
 }
 
 void TCustomChart::MouseLeave()

@@ -65,6 +65,23 @@ const QImage& TCustomChartPanel::DrawPicture()
     return FCanvas.Buffer();
 }
 
+const QImage& TCustomChartPanel::Picture()
+{
+    return FCanvas.BufferStale() ? DrawPicture() : FCanvas.Buffer();
+}
+
+void TCustomChartPanel::DrawOnto(QPainter& painter)
+{
+    const bool buffered = FCanvas.Buffered();
+    FCanvas.SetBuffered(false);
+    struct TRestore {
+        TChartCanvas3D& Canvas;
+        bool Buffered;
+        ~TRestore() { Canvas.SetBuffered(Buffered); }
+    } restore{FCanvas, buffered};
+    DrawToCanvas(&painter, TRect{0, 0, Width(), Height()});
+}
+
 void TCustomChartPanel::DrawToCanvas(QPainter* window, const TRect& rect)
 {
     if (FCanvas.Buffered() || !window)

@@ -45,6 +45,12 @@ public:
     void DrawToCanvas(QPainter* window, const TRect& rect);
     // A full draw of the whole client area into the off-screen picture.
     const QImage& DrawPicture();
+    // The picture the window shows: the off-screen one, drawn first when it is stale.
+    const QImage& Picture();
+    // Draws the whole chart at its client size straight onto the painter (a vector
+    // device, say): the same drawing, with lines as lines and texts as texts. The
+    // off-screen picture is then stale, and the next paint draws it anew.
+    void DrawOnto(QPainter& painter);
     // Copies the font onto the canvas.
     void SetCanvasFont(const TChartFont& font);
 

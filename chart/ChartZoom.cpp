@@ -117,6 +117,7 @@ void TCustomChart::PanStep(int x, int y)
     FPanDrag.Y1 = y;
     if (!moved)
         return;
+    FContextClick = false;
     if (OnScroll)
         OnScroll();
     Invalidate();

@@ -2,14 +2,16 @@
 // The chart with its walls, title, foot and legend: it lays out the axes' room,
 // the series' margins and the back wall for each paint, and answers the mouse:
 // a left drag down and to the right zooms to its rectangle, a left drag in any other
-// direction undoes the zooms and pans, a right drag pans, the wheel scrolls the
-// vertical axes.
+// direction undoes the zooms and pans, a right drag pans, a right click that moves
+// nothing asks for the chart's context menu, the wheel scrolls the vertical axes.
 #include "chart/AxisPanel.h"
 #include "chart/ChartClickedPart.h"
 #include "chart/ChartLegend.h"
 #include "chart/ChartTitle.h"
 #include "chart/ChartWall.h"
 #include "chart/SavedAxisScales.h"
+
+#include <functional>
 
 class TCustomChart : public TCustomAxisPanel {
 public:
@@ -40,6 +42,9 @@ public:
     // One notch of the wheel: every vertical axis moves by 3 % of its range, up the
     // values for a notch down.
     void MouseWheelNotch(bool down);
+    // Asked to offer the chart's context menu at the pixel: after a right press and
+    // release on the chart with no pan step and no other press between them.
+    std::function<void(int x, int y)> OnContextMenu;
 
     // Sets every side axis to the range under the rectangle of ZoomDrag.
     virtual void ApplyZoomRectangle();
@@ -77,4 +82,5 @@ private:
     TChartLegend FLegend;
     TSavedAxisScales FSavedAxisScales;
     bool FZoomedIn = false;
+    bool FContextClick = false; // a right press that may still end as a click
 };
