@@ -46,7 +46,15 @@ TSaveAnswer AskSaveFile(QWidget* parent, const char* caption, const QString& sug
     if (suggestedType >= 0)
         dialog.selectNameFilter(filters[suggestedType]);
     dialog.setDefaultSuffix(suffixes[chosen()]);
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&] { dialog.setDefaultSuffix(suffixes[chosen()]); });
+    // Choosing another type also renames a file typed with a known type's suffix.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&] {
+        const QString suffix = suffixes[chosen()];
+        dialog.setDefaultSuffix(suffix);
+        const QStringList typed = dialog.selectedFiles();
+        const QFileInfo file(typed.isEmpty() ? QString() : typed.front());
+        if (!suffix.isEmpty() && suffixes.contains(file.suffix().toLower()))
+            dialog.selectFile(file.completeBaseName() + "." + suffix);
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return {dialog.selectedFiles().front(), chosen()};
