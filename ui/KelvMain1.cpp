@@ -1,5 +1,6 @@
 #include "KelvMain1.h"
 
+#include "ChartCommands.h"
 #include "InputTexts.h"
 #include "KelvMain1Layout.h"
 #include "ResultsTable.h"
@@ -17,6 +18,7 @@
 #include "chart/Chart.h"
 #include "core/CheckedFloat.h"
 #include "numtext/ParseDecimal.h"
+#include "numtext/TrimBlanks.h"
 
 TForm1* Form1 = nullptr;
 
@@ -77,6 +79,9 @@ TForm1::TForm1() : TForm("Form1")
     for (const TChartLayout& chart : Form1Charts())
         ApplyChartLayout(*this, chart);
     ApplyLayout(this, Form1Layout());
+    // Each chart's context menu saves its picture under the name of its page.
+    new TChartCommands(Chart1, TrimBlanks(TabSheet3->Caption()));
+    new TChartCommands(Chart2, TrimBlanks(TabSheet4->Caption()));
 
     Button1->SetAction(Action1);
     Button1->SetDefault(true);

@@ -1,0 +1,38 @@
+#include "ChartImage.h"
+
+#include "chart/ChartPanel.h"
+#include "core/FileErrors.h"
+#include "platform/QtText.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSvgGenerator>
+
+QByteArray ChartImage(TCustomChartPanel& chart, TImageFormat format, const QString& title, const QString& path)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const auto fail = [&](const QString& reason) {
+        return EFileWrite(FromQString(QDir::toNativeSeparators(path)), FromQString(reason));
+    };
+    if (format == ifPng) {
+        QImageWriter writer(&buffer, "png");
+        if (!writer.write(chart.Picture()))
+            throw fail(writer.errorString());
+        return bytes;
+    }
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(QSize(chart.Width(), chart.Height()));
+    svg.setViewBox(QRect(0, 0, chart.Width(), chart.Height()));
+    svg.setTitle(title);
+    QPainter painter;
+    if (!painter.begin(&svg))
+        throw fail(ToQString(AnsiFromUtf8("рисунок SVG не начат")));
+    chart.DrawOnto(painter);
+    painter.end();
+    return bytes;
+}
