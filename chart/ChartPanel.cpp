@@ -80,6 +80,9 @@ void TCustomChartPanel::DrawOnto(QPainter& painter)
         ~TRestore() { Canvas.SetBuffered(Buffered); }
     } restore{FCanvas, buffered};
     DrawToCanvas(&painter, TRect{0, 0, Width(), Height()});
+    // The window shows the same drawing: a chart whose axes were still settling after
+    // a change (their label steps follow the previous layout) now shows them settled.
+    Invalidate();
 }
 
 void TCustomChartPanel::DrawToCanvas(QPainter* window, const TRect& rect)

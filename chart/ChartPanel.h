@@ -49,7 +49,7 @@ public:
     const QImage& Picture();
     // Draws the whole chart at its client size straight onto the painter (a vector
     // device, say): the same drawing, with lines as lines and texts as texts. The
-    // off-screen picture is then stale, and the next paint draws it anew.
+    // window is then asked to paint, drawing its picture anew.
     void DrawOnto(QPainter& painter);
     // Copies the font onto the canvas.
     void SetCanvasFont(const TChartFont& font);

@@ -3,6 +3,7 @@
 #include "chart/ChartPanel.h"
 #include "core/FileErrors.h"
 #include "platform/QtText.h"
+#include "platform/Scaling.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -28,6 +29,8 @@ QByteArray ChartImage(TCustomChartPanel& chart, TImageFormat format, const QStri
     svg.setOutputDevice(&buffer);
     svg.setSize(QSize(chart.Width(), chart.Height()));
     svg.setViewBox(QRect(0, 0, chart.Width(), chart.Height()));
+    // A document shows it as large as the screen does.
+    svg.setResolution(ScreenPixelsPerInch());
     svg.setTitle(title);
     QPainter painter;
     if (!painter.begin(&svg))
