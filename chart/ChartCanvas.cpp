@@ -112,6 +112,7 @@ TRect TChartCanvas3D::BeginFrame(QSize size, qreal devicePixelRatio)
     }
     FOwnPainter = std::make_unique<QPainter>(&FBuffer);
     FExact = devicePixelRatio == 1.0;
+    FCutToClip = false;
     FFrame = TRect{0, 0, size.width(), size.height()};
     StartPainting(FOwnPainter.get());
     return FFrame;
@@ -120,6 +121,7 @@ TRect TChartCanvas3D::BeginFrame(QSize size, qreal devicePixelRatio)
 TRect TChartCanvas3D::BeginFrame(QPainter& target, const TRect& bounds)
 {
     FExact = false;
+    FCutToClip = true;
     FFrame = bounds;
     StartPainting(&target);
     return bounds;
@@ -325,12 +327,10 @@ void TChartCanvas3D::StrokeGeometric(int x0, int y0, int x1, int y1)
     QPointF from(x0 + 0.5, y0 + 0.5);
     QPointF to(x1 + 0.5, y1 + 0.5);
     // A vector device may leave out the painter's clip (an SVG one does): the line is
-    // cut here to half its width beyond the clip, which leaves the painter's clip the
-    // same pixels to cut, and its dashes are kept in step.
-    if (FClipping) {
+    // cut to it here, its dashes kept in step.
+    if (FClipping && FCutToClip) {
         const qreal length = QLineF(from, to).length();
-        const qreal half = pen.widthF() / 2;
-        const qreal cut = ClipSegment(from, to, QRectF(FClip).adjusted(-half, -half, half, half));
+        const qreal cut = ClipSegment(from, to, QRectF(FClip));
         if (cut < 0)
             return;
         pen.setDashOffset(cut * length / pen.widthF());

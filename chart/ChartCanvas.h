@@ -138,6 +138,7 @@ private:
     bool FBuffered = true;
     bool FStale = true;
     bool FExact = true; // pixels placed by the rule; false when drawing on another device
+    bool FCutToClip = false; // lines cut to the clip here: another device may leave it out
     TRect FFrame;       // the drawing surface of the frame
     QRect FClip;        // the clip in logical pixels; empty: none
     bool FClipping = false;
