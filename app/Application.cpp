@@ -90,7 +90,10 @@ void TApplication::UpdateHint()
         control = nullptr;
 
     const long long now = FClock.elapsed();
-    FHintState.Update(now, control);
+    const bool moved = FPointerKnown && cursor != FLastPointer;
+    FLastPointer = cursor;
+    FPointerKnown = true;
+    FHintState.Update(now, control, moved);
     // No hint while a button is held, as during a drag over a chart: like a press, the
     // drag keeps the hint away until the mouse reaches another control.
     if (mouseButtons() != Qt::NoButton)

@@ -69,6 +69,8 @@ private:
     AnsiString FTitle;
     std::vector<TForm*> FForms;
     THintState FHintState;
+    QPoint FLastPointer;        // where the idle step last saw the mouse
+    bool FPointerKnown = false; // false until the first idle step
     std::unique_ptr<THintWindow> FHintWindow;
     QTimer FHintTimer;
     QElapsedTimer FClock;

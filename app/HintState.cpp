@@ -1,7 +1,9 @@
 #include "HintState.h"
 
-void THintState::Update(long long now, const void* target)
+void THintState::Update(long long now, const void* target, bool pointerMoved)
 {
+    if (target && !pointerMoved && target != FTarget)
+        target = nullptr;
     if (target != FTarget) {
         FDelay = FShown ? FTimings.ShortPause : FTimings.Pause;
         FShown = nullptr;

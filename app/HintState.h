@@ -13,7 +13,9 @@ public:
     explicit THintState(THintTimings timings = {}) : FTimings(timings) {}
 
     // The hinted control under the mouse at the given time (milliseconds); null for none.
-    void Update(long long now, const void* target);
+    // A hint follows the mouse: a control that comes under a pointer that has not moved
+    // since the last update (a window opening beneath it) gets none until it moves.
+    void Update(long long now, const void* target, bool pointerMoved = true);
     // A key or mouse button was pressed: the hint goes and stays away until the mouse
     // reaches another control.
     void Cancel();

@@ -35,6 +35,19 @@ TEST(HintState, ShowsAfterThePauseMovesAtOnceWhileUpAndHidesAfterTheStay)
     }
 }
 
+TEST(HintState, AControlThatComesUnderAStillPointerGetsNoHintUntilThePointerMoves)
+{
+    THintState state;
+    int a = 0;
+    state.Update(0, &a, false); // the window opened under the pointer
+    state.Update(900, &a, false);
+    EXPECT_EQ(state.Shown(), nullptr);
+    EXPECT_EQ(state.NextDeadline(), -1);
+    state.Update(1000, &a, true);
+    state.Update(1500, &a, false);
+    EXPECT_EQ(state.Shown(), &a);
+}
+
 TEST(HintState, APressTakesTheHintAwayUntilTheMouseMovesOn)
 {
     THintState state;
