@@ -5,7 +5,6 @@
 #include "app/Application.h"
 #include "app/TableText.h"
 #include "core/Exception.h"
-#include "platform/Guarded.h"
 
 #include <cctype>
 #include <cerrno>
@@ -16,7 +15,7 @@
 
 namespace {
 
-constexpr char kVersion[] = "1.01";
+constexpr char kVersion[] = KELVORIN_VERSION;
 constexpr int kWriteFailed = 1;
 constexpr int kBadArguments = 2;
 
@@ -107,17 +106,13 @@ std::string TableOf(const TArguments& a)
 
 int WriteTable(const TArguments& a, std::FILE* out, std::FILE* err)
 {
-    // A failure reaches the error sink, which writes the error box's text instead.
-    bool failed = false;
-    const TErrorSink previous = SetErrorSink([&](const std::exception& error) {
-        Write(err, Utf8FromAnsi(TApplication::ErrorBoxText(error)) + "\n");
-        failed = true;
-    });
     std::string table;
-    Guarded([&] { table = TableOf(a); });
-    SetErrorSink(previous);
-    if (failed)
+    try {
+        table = TableOf(a);
+    } catch (const std::exception& error) {
+        Write(err, Utf8FromAnsi(TApplication::ErrorBoxText(error)) + "\n");
         return kBadArguments;
+    }
     if (!Write(out, table)) {
         Write(err, a.Program + ": не удалось записать таблицу: " + std::strerror(errno) + "\n");
         return kWriteFailed;
