@@ -13,11 +13,6 @@ void TFloatErrorScope::Check() const
         throw EOverflow();
 }
 
-bool TFloatErrorScope::ErrorFlagged()
-{
-    return std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW) != 0;
-}
-
 double StoreDouble(long double value)
 {
     const volatile double stored = static_cast<double>(value);

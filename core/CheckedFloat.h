@@ -19,8 +19,6 @@ public:
 
     // Raises the error for the first of invalid, zero-divide, overflow that is flagged.
     void Check() const;
-    // True when any of the three error flags is set.
-    static bool ErrorFlagged();
 
 private:
     std::fenv_t FSaved;
