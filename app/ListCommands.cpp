@@ -1,11 +1,11 @@
 #include "ListCommands.h"
 
 #include "Application.h"
+#include "GuardedAction.h"
 #include "ListView.h"
 #include "SaveDialog.h"
 #include "SaveFile.h"
 #include "TableText.h"
-#include "platform/Guarded.h"
 #include "platform/QtText.h"
 
 #include <QAction>
@@ -17,11 +17,10 @@ namespace {
 QAction* AddCommand(TListView* list, const char* caption, const QList<QKeySequence>& keys,
                     std::function<void()> run)
 {
-    auto* action = new QAction(ToQString(AnsiFromUtf8(caption)), list);
+    QAction* action = NewGuardedAction(list, caption, std::move(run));
     action->setShortcuts(keys);
     action->setShortcutContext(Qt::WidgetShortcut); // not while an in-place editor has the focus
     action->setShortcutVisibleInContextMenu(true);
-    QObject::connect(action, &QAction::triggered, list, [run = std::move(run)] { Guarded(run); });
     list->addAction(action);
     return action;
 }

@@ -1,8 +1,8 @@
 #include "ChartCommands.h"
 
+#include "app/GuardedAction.h"
 #include "app/SaveFile.h"
 #include "chart/Chart.h"
-#include "platform/Guarded.h"
 #include "platform/QtText.h"
 
 #include <QAction>
@@ -32,9 +32,7 @@ TChartCommands::TChartCommands(TChart* chart, const AnsiString& fileName)
     : QObject(chart), FChart(chart), FFileName(ToQString(fileName)), FMenu(new QMenu(chart))
 {
     const auto add = [this](const char* caption, std::function<void()> run) {
-        QAction* action = FMenu->addAction(ToQString(AnsiFromUtf8(caption)));
-        connect(action, &QAction::triggered, this, [run = std::move(run)] { Guarded(run); });
-        FActions << action;
+        FMenu->addAction(NewGuardedAction(FMenu, caption, std::move(run)));
     };
     add("Копировать изображение", [this] { CopyImage(); });
     add("Сохранить изображение…", [this] { SaveImage(); });
@@ -45,10 +43,15 @@ TChartCommands::TChartCommands(TChart* chart, const AnsiString& fileName)
     chart->OnContextMenu = [this](int x, int y) { ShowMenu(x, y); };
 }
 
+QList<QAction*> TChartCommands::Actions() const
+{
+    return FMenu->actions();
+}
+
 void TChartCommands::ShowMenu(int x, int y)
 {
     // Nothing to go back to before a zoom, a pan or a scroll.
-    FActions[2]->setEnabled(FChart->SavedAxisScales().Present);
+    FMenu->actions()[2]->setEnabled(FChart->SavedAxisScales().Present);
     FMenu->popup(FChart->mapToGlobal(QPoint(x, y)));
 }
 

@@ -21,8 +21,7 @@ public:
     TChartCommands(TChart* chart, const AnsiString& fileName);
 
     // Copy the picture, save it, back to the original scale.
-    const QList<QAction*>& Actions() const { return FActions; }
-    QMenu* Menu() const { return FMenu; }
+    QList<QAction*> Actions() const;
 
     // The picture the window shows, onto the clipboard.
     void CopyImage() const;
@@ -43,5 +42,4 @@ private:
     TChart* FChart;
     QString FFileName;
     QMenu* FMenu;
-    QList<QAction*> FActions;
 };
