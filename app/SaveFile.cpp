@@ -1,17 +1,19 @@
 #include "SaveFile.h"
 
-#include "core/FileErrors.h"
 #include "platform/QtText.h"
 
 #include <QDir>
 #include <QSaveFile>
 
+EFileWrite FileWriteError(const QString& path, const QString& reason)
+{
+    return EFileWrite(FromQString(QDir::toNativeSeparators(path)), FromQString(reason));
+}
+
 void SaveFile(const QString& path, std::string_view bytes)
 {
     QSaveFile file(path);
-    const auto fail = [&] {
-        return EFileWrite(FromQString(QDir::toNativeSeparators(path)), FromQString(file.errorString()));
-    };
+    const auto fail = [&] { return FileWriteError(path, file.errorString()); };
     // Unbuffered, and written until every byte is taken: a buffered write that the disk
     // took only in part can still be committed as if whole.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))

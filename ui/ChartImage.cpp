@@ -1,12 +1,10 @@
 #include "ChartImage.h"
 
 #include "chart/ChartPanel.h"
-#include "core/FileErrors.h"
-#include "platform/QtText.h"
+#include "app/SaveFile.h"
 #include "platform/Scaling.h"
 
 #include <QBuffer>
-#include <QDir>
 #include <QImageWriter>
 #include <QPainter>
 #include <QSvgGenerator>
@@ -16,13 +14,10 @@ QByteArray ChartImage(TCustomChartPanel& chart, TImageFormat format, const QStri
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    const auto fail = [&](const QString& reason) {
-        return EFileWrite(FromQString(QDir::toNativeSeparators(path)), FromQString(reason));
-    };
     if (format == ifPng) {
         QImageWriter writer(&buffer, "png");
         if (!writer.write(chart.Picture()))
-            throw fail(writer.errorString());
+            throw FileWriteError(path, writer.errorString());
         return bytes;
     }
     QSvgGenerator svg;
@@ -34,7 +29,7 @@ QByteArray ChartImage(TCustomChartPanel& chart, TImageFormat format, const QStri
     svg.setTitle(title);
     QPainter painter;
     if (!painter.begin(&svg))
-        throw fail(ToQString(AnsiFromUtf8("рисунок SVG не начат")));
+        throw FileWriteError(path, QString::fromUtf8("рисунок SVG не начат"));
     chart.DrawOnto(painter);
     painter.end();
     return bytes;
