@@ -25,15 +25,23 @@ inline constexpr long double kPowers512[9] = {
 // a positive one infinity (neither conversion ever asks for a positive one).
 inline constexpr std::int64_t kPowerLimit = 5120;
 
+// Calls f with each factor of 10^n for n below kPowerLimit, the smallest first.
+template <class F>
+void ForEachPowerFactor(std::uint64_t n, F f)
+{
+    f(kPowers1[n % 32]);
+    if (const std::uint64_t k = (n / 32) % 16)
+        f(kPowers32[k - 1]);
+    if (const std::uint64_t k = n / 512)
+        f(kPowers512[k - 1]);
+}
+
 // 10^n for n below kPowerLimit: the three factors multiplied together from the smallest,
 // each step rounded in the current rounding mode; beyond the extended range it is infinity.
 inline long double PowerOfTen(std::uint64_t n)
 {
-    long double power = kPowers1[n % 32];
-    if (const std::uint64_t k = (n / 32) % 16)
-        power *= kPowers32[k - 1];
-    if (const std::uint64_t k = n / 512)
-        power *= kPowers512[k - 1];
+    long double power = 1.0L;
+    ForEachPowerFactor(n, [&](long double factor) { power *= factor; });
     return power;
 }
 
@@ -47,12 +55,7 @@ inline long double ScaleByPowerOfTen(long double x, std::int64_t power)
     const std::uint64_t n = divide ? 0 - static_cast<std::uint64_t>(power) : power;
     if (n >= static_cast<std::uint64_t>(kPowerLimit))
         return divide ? 0.0L : x * std::numeric_limits<long double>::infinity();
-    const auto apply = [&](long double factor) { x = divide ? x / factor : x * factor; };
-    apply(kPowers1[n % 32]);
-    if (const std::uint64_t k = (n / 32) % 16)
-        apply(kPowers32[k - 1]);
-    if (const std::uint64_t k = n / 512)
-        apply(kPowers512[k - 1]);
+    ForEachPowerFactor(n, [&](long double factor) { x = divide ? x / factor : x * factor; });
     return x;
 }
 
