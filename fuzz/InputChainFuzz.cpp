@@ -6,9 +6,9 @@
 #include "calc/PhaseResponse.h"
 #include "core/Exception.h"
 #include "numtext/DecimalSeparators.h"
-#include "numtext/FormatDecimal.h"
 #include "numtext/ParseDecimal.h"
 #include "ui/InputTexts.h"
+#include "ui/ResultsTable.h"
 
 #include <string_view>
 
@@ -42,13 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FuzzExpect(false, "inputs that the check accepts are read by the sweep");
     }
     try {
-        const TDecimalPicture picture("0.0000");
-        for (const TSweepRow& row : CalcSweepRows(inputs)) {
-            picture.Format(row.Mn);
-            picture.Format(row.Attenuation);
-            const AnsiString cc = picture.Format(row.Capacitance);
-            PhaseShift(inputs.Rc, static_cast<double>(ParseDecimal(cc)), 1);
-        }
+        const TRowTexts rows = ResultRowTexts(CalcSweepRows(inputs));
+        for (int r = 0; r < rows.Count(); ++r)
+            PhaseShift(inputs.Rc, static_cast<double>(ParseDecimal(rows.Text(r, 2))), 1);
     } catch (const Exception&) {
         // Reported in the error box; the previous results stay.
     }

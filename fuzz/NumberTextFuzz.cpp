@@ -52,8 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // Blanks around an accepted text are all TrimBlanks takes away.
         if (value) {
             const std::optional<long double> again = Parse(trimmed);
-            FuzzExpect(again && (*again == *value || (std::isnan(*again) && std::isnan(*value))),
-                "a trimmed accepted text gives the same value");
+            FuzzExpect(again && *again == *value, "a trimmed accepted text gives the same value");
         }
     }
     return 0;
