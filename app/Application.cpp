@@ -90,9 +90,8 @@ void TApplication::UpdateHint()
         control = nullptr;
 
     const long long now = FClock.elapsed();
-    const bool moved = FPointerKnown && cursor != FLastPointer;
+    const bool moved = FLastPointer && *FLastPointer != cursor;
     FLastPointer = cursor;
-    FPointerKnown = true;
     FHintState.Update(now, control, moved);
     // No hint while a button is held, as during a drag over a chart: like a press, the
     // drag keeps the hint away until the mouse reaches another control.

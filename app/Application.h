@@ -13,6 +13,7 @@
 #include <deque>
 #include <exception>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class TForm;
@@ -69,8 +70,7 @@ private:
     AnsiString FTitle;
     std::vector<TForm*> FForms;
     THintState FHintState;
-    QPoint FLastPointer;        // where the idle step last saw the mouse
-    bool FPointerKnown = false; // false until the first idle step
+    std::optional<QPoint> FLastPointer; // where the idle step last saw the mouse
     std::unique_ptr<THintWindow> FHintWindow;
     QTimer FHintTimer;
     QElapsedTimer FClock;
