@@ -46,7 +46,7 @@ add_custom_target(package_files ALL DEPENDS ${icons} ${locale_out}/LC_NUMERIC)
 
 # Package.
 set(CPACK_PACKAGE_NAME kelvorin2)
-set(CPACK_PACKAGE_VERSION 1.01)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR Kelvorin)
 set(CPACK_PACKAGE_CONTACT "Kelvorin developers <kelvorin@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Coupling capacitor calculator for valve preamplifiers")
