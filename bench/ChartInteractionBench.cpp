@@ -12,7 +12,7 @@ namespace {
 void RubberBandMove(benchmark::State& state)
 {
     TCalculatedWindow window(kLargeTo, kLargeStep);
-    TChart& chart = *window.Form().Chart1;
+    TChart& chart = window.Chart();
     QImage screen(chart.size(), QImage::Format_RGB32);
     chart.MouseDown(Qt::LeftButton, 100, 100);
     int step = 0;
@@ -24,7 +24,7 @@ void RubberBandMove(benchmark::State& state)
         chart.Paint(painter);
     }
     chart.MouseUp(Qt::LeftButton, 100, 100);
-    state.counters["points"] = window.Form().Series1.PointCount();
+    state.counters["points"] = window.Points();
 }
 
 void PanStep(benchmark::State& state)
@@ -46,7 +46,7 @@ void PanStep(benchmark::State& state)
 void ZoomOrUndo(benchmark::State& state, bool zoom)
 {
     TCalculatedWindow window(kLargeTo, kLargeStep);
-    TChart& chart = *window.Form().Chart1;
+    TChart& chart = window.Chart();
     const auto drag = [&](QPoint from, QPoint to) {
         chart.MouseDown(Qt::LeftButton, from.x(), from.y());
         chart.MouseUp(Qt::LeftButton, to.x(), to.y());
@@ -60,15 +60,15 @@ void ZoomOrUndo(benchmark::State& state, bool zoom)
         zoom ? drag(topLeft, bottomRight) : drag(bottomRight, topLeft);
         benchmark::DoNotOptimize(chart.DrawPicture());
     }
-    state.counters["points"] = window.Form().Series1.PointCount();
+    state.counters["points"] = window.Points();
 }
 
 void ZoomedRepaint(benchmark::State& state)
 {
     TCalculatedWindow window(kLargeTo, kLargeStep);
-    TChart& chart = *window.Form().Chart1;
+    TChart& chart = window.Chart();
     // The middle 1 % of the points.
-    const int points = window.Form().Series1.PointCount();
+    const int points = window.Points();
     chart.BottomAxis().SetManualRange(points * 0.495, points * 0.505);
     for (auto _ : state) {
         chart.Invalidate();
