@@ -5,28 +5,9 @@
 #include "app/ListView.h"
 #include "app/ProgressBar.h"
 #include "calc/CapacitorSweep.h"
+#include "core/ScopeExit.h"
 
 #include <vector>
-
-namespace {
-
-// Hides the progress bar again however the calculation ends.
-class TProgressShown {
-public:
-    explicit TProgressShown(TProgressBar* bar) : FBar(bar)
-    {
-        FBar->SetPosition(0);
-        FBar->show();
-    }
-    ~TProgressShown() { FBar->hide(); }
-    TProgressShown(const TProgressShown&) = delete;
-    TProgressShown& operator=(const TProgressShown&) = delete;
-
-private:
-    TProgressBar* FBar;
-};
-
-} // namespace
 
 void TForm1::CalcCapacitorTable()
 {
@@ -38,7 +19,10 @@ void TForm1::CalcCapacitorTable()
     Bar->SetMax(SweepProgressMax(inputs.From, inputs.To, inputs.Step));
 
     TRowTexts texts = [&] {
-        TProgressShown progress(Bar);
+        Bar->SetPosition(0);
+        Bar->show();
+        // Hidden again however the calculation ends.
+        const TScopeExit hide([this] { Bar->hide(); });
         return ResultRowTexts(rows, [this] { Bar->SetPosition(Bar->Position() + 1); });
     }();
 
