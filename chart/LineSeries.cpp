@@ -3,6 +3,7 @@
 #include "chart/ChartAxis.h"
 #include "chart/ChartCanvas.h"
 #include "chart/SegmentBatch.h"
+#include "core/ScopeExit.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -100,9 +101,8 @@ void TLineSeries::DrawAllValues()
     }
     TSegmentBatch batch(ParentChart()->Canvas(), FLinePen);
     FBatch = &batch;
+    const TScopeExit unbatch([this] { FBatch = nullptr; });
     TChartSeries::DrawAllValues();
-    batch.Flush();
-    FBatch = nullptr;
 }
 
 void TLineSeries::DrawSegment(int x, int y, TColor color)
@@ -115,17 +115,15 @@ void TLineSeries::DrawSegment(int x, int y, TColor color)
     }
     TChartCanvas3D& canvas = ParentChart()->Canvas();
     canvas.ApplyChartPen(FLinePen);
-    canvas.SetBrush(canvas.Brush().Color, bsClear);
+    canvas.ClearBrush();
     canvas.Pen().Color = color;
     if (!FStairs) {
         canvas.LineSegment(FPrevX, FPrevY, x, y);
-    } else if (!FInvertedStairs) {
-        canvas.HorizontalLine(FPrevX, x, FPrevY);
-        canvas.DrawPenTo(x, y);
-    } else {
-        canvas.VerticalLine(FPrevX, FPrevY, y);
-        canvas.DrawPenTo(x, y);
+        return;
     }
+    const QPoint corner = StairCorner(FPrevX, FPrevY, x, y);
+    canvas.LineSegment(FPrevX, FPrevY, corner.x(), corner.y());
+    canvas.DrawPenTo(x, y);
 }
 
 void TLineSeries::DrawMarkers(int index, int x, int y, TColor color)
@@ -212,13 +210,9 @@ int TLineSeries::PointAtPixel(int x, int y) const
         if (cx == x && cy == y)
             return i;
         if (i > first) {
-            bool on;
-            if (!FStairs)
-                on = PixelOnSegment(x, y, prevX, prevY, cx, cy);
-            else if (!FInvertedStairs)
-                on = PixelOnSegment(x, y, prevX, prevY, cx, prevY) || PixelOnSegment(x, y, cx, prevY, cx, cy);
-            else
-                on = PixelOnSegment(x, y, prevX, prevY, prevX, cy) || PixelOnSegment(x, y, prevX, cy, cx, cy);
+            const QPoint c = FStairs ? StairCorner(prevX, prevY, cx, cy) : QPoint(cx, cy);
+            const bool on = PixelOnSegment(x, y, prevX, prevY, c.x(), c.y())
+                || (FStairs && PixelOnSegment(x, y, c.x(), c.y(), cx, cy));
             if (on)
                 return i - 1;
         }

@@ -6,6 +6,8 @@
 #include "chart/ChartSeries.h"
 #include "chart/SeriesPointer.h"
 
+#include <QPoint>
+
 class TSegmentBatch;
 
 class TCustomSeries : public TChartSeries {
@@ -62,6 +64,12 @@ private:
     void DrawMarkers(int index, int x, int y, TColor color);
     // Whether segments can be joined into spans without changing a pixel.
     bool CanBatch() const;
+    // Where a step from (x0, y0) to (x1, y1) turns: it goes across first, or up or down
+    // first when inverted.
+    QPoint StairCorner(int x0, int y0, int x1, int y1) const
+    {
+        return FInvertedStairs ? QPoint(x0, y1) : QPoint(x1, y0);
+    }
 
     bool FStairs = false;
     bool FInvertedStairs = false;
