@@ -1,6 +1,5 @@
 #include "chart/Chart.h"
 
-#include "platform/ErrorSink.h"
 #include "platform/Guarded.h"
 #include "platform/SystemColors.h"
 
@@ -48,18 +47,11 @@ void TChart::Invalidate()
 void TChart::paintEvent(QPaintEvent*)
 {
     QPainter window(this);
-    if (FPaintFailed) {
-        window.fillRect(rect(), ToQColor(Color()));
-        return;
-    }
-    // Nothing may unwind through Qt's event dispatch.
-    try {
-        Paint(window);
-    } catch (const std::exception& error) {
+    // A paint that failed is reported once; the chart shows its colour until it changes.
+    if (!FPaintFailed && !Guarded([&] { Paint(window); }))
         FPaintFailed = true;
+    if (FPaintFailed)
         window.fillRect(rect(), ToQColor(Color()));
-        ReportError(error);
-    }
 }
 
 void TChart::resizeEvent(QResizeEvent*)

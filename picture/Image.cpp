@@ -1,6 +1,6 @@
 #include "picture/Image.h"
 
-#include "platform/ErrorSink.h"
+#include "platform/Guarded.h"
 
 #include <QPainter>
 
@@ -48,13 +48,9 @@ void TImage::paintEvent(QPaintEvent*)
     if (FPaintFailed)
         return;
     QPainter canvas(this);
-    // Nothing may unwind through Qt's event dispatch.
-    try {
-        Paint(canvas);
-    } catch (const std::exception& error) {
+    if (!Guarded([&] { Paint(canvas); })) {
         FPaintFailed = true;
         UpdateOpacity(); // what lies beneath shows through the undrawn picture
-        ReportError(error);
     }
 }
 
