@@ -110,7 +110,7 @@ void TCustomChartAxis::DrawTicksAndGrid()
     }
     if (FGrid.Visible()) {
         // Transparent, so that the dots of a dotted pen leave gaps.
-        canvas.SetBrush(canvas.Brush().Color, bsClear);
+        canvas.ClearBrush();
         canvas.SetBackMode(bmTransparent);
         if (FGridCentered) {
             for (std::size_t i = 1; i < FTickPositions.size(); ++i)

@@ -22,6 +22,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QPainter;
 
@@ -79,14 +80,14 @@ public:
     TCanvasBrush& Brush() { return FBrush; }
     // A solid brush makes text and gaps opaque in its colour; any other makes them transparent.
     void SetBrush(TColor color, TBrushStyle style);
-    TChartFont& Font() { return *FFont; }
+    // Keeps the brush's colour but fills nothing: text and gaps become transparent.
+    void ClearBrush() { SetBrush(FBrush.Color, bsClear); }
+    TChartFont& Font() { return FFont; }
     TColor BackColor() const { return FBackColor; }
     void SetBackColor(TColor value) { FBackColor = value; }
     TBackMode BackMode() const { return FBackMode; }
     void SetBackMode(TBackMode value) { FBackMode = value; }
     void SetTextAlign(THorizTextAlign horiz, TVertTextAlign vert);
-    THorizTextAlign HorizTextAlign() const { return FHorizAlign; }
-    TVertTextAlign VertTextAlign() const { return FVertAlign; }
 
     // The pen from a chart pen: nothing stroked when it is hidden, every other pixel
     // when it asks for small dots at width 1.
@@ -128,6 +129,10 @@ private:
     void Stroke(int x0, int y0, int x1, int y1);
     void StrokeGeometric(int x0, int y0, int x1, int y1);
     void FillPixels(int left, int top, int right, int bottom, TColor color, TPenMode mode);
+    // The rectangle cut to the clip, in logical pixels.
+    QRect Clipped(int left, int top, int right, int bottom) const;
+    // Whether the off-screen picture shows the chart as it is.
+    bool PictureCurrent() const { return !FStale && FBuffered && !FBuffer.isNull(); }
     void DrawTextAt(int x, int y, const AnsiString& text);
     void StartPainting(QPainter* painter);
 
@@ -140,12 +145,11 @@ private:
     bool FExact = true; // pixels placed by the rule; false when drawing on another device
     bool FCutToClip = false; // lines cut to the clip here: another device may leave it out
     TRect FFrame;       // the drawing surface of the frame
-    QRect FClip;        // the clip in logical pixels; empty: none
-    bool FClipping = false;
+    std::optional<TRect> FClip; // none: nothing clipped
 
     TCanvasPen FPen;
     TCanvasBrush FBrush;
-    std::unique_ptr<TChartFont> FFont;
+    TChartFont FFont;
     TColor FBackColor = clWhite;
     TBackMode FBackMode = bmOpaque;
     THorizTextAlign FHorizAlign = htaLeft;

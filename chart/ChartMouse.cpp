@@ -146,7 +146,7 @@ void TCustomChart::DrawZoomRectangle()
         // over white; over a white panel black takes its place.
         const TColor panel = ToTColor(ToQColor(Color()));
         canvas.Pen() = TCanvasPen{panel == clWhite ? clBlack : panel, pmNotXor, psSolid, 1};
-        canvas.SetBrush(canvas.Brush().Color, bsClear);
+        canvas.ClearBrush();
         canvas.FrameRect(FZoomDrag.X0, FZoomDrag.Y0, FZoomDrag.X1, FZoomDrag.Y1);
     };
     // Within a full redraw the band is part of the picture. Between redraws it is

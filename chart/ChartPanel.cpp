@@ -2,6 +2,7 @@
 
 #include "core/ChartErrors.h"
 #include "core/MulDiv.h"
+#include "core/ScopeExit.h"
 
 #include <QPainter>
 
@@ -74,11 +75,7 @@ void TCustomChartPanel::DrawOnto(QPainter& painter)
 {
     const bool buffered = FCanvas.Buffered();
     FCanvas.SetBuffered(false);
-    struct TRestore {
-        TChartCanvas3D& Canvas;
-        bool Buffered;
-        ~TRestore() { Canvas.SetBuffered(Buffered); }
-    } restore{FCanvas, buffered};
+    const TScopeExit restore([&] { FCanvas.SetBuffered(buffered); });
     DrawToCanvas(&painter, TRect{0, 0, Width(), Height()});
     // The window shows the same drawing: a chart whose axes were still settling after
     // a change (their label steps follow the previous layout) now shows them settled.
@@ -92,17 +89,10 @@ void TCustomChartPanel::DrawToCanvas(QPainter* window, const TRect& rect)
     else
         FPanelBounds = FCanvas.BeginFrame(*window, rect);
     // A drawing that fails leaves the picture stale and the canvas free for the next frame.
-    struct TFrameGuard {
-        TChartCanvas3D& Canvas;
-        bool Done = false;
-        ~TFrameGuard()
-        {
-            if (!Done) {
-                Canvas.EndFrame(nullptr);
-                Canvas.MarkStale();
-            }
-        }
-    } guard{FCanvas};
+    TScopeExit abandon([this] {
+        FCanvas.EndFrame(nullptr);
+        FCanvas.MarkStale();
+    });
 
     const int w = FPanelBounds.Width();
     const int h = FPanelBounds.Height();
@@ -112,7 +102,7 @@ void TCustomChartPanel::DrawToCanvas(QPainter* window, const TRect& rect)
                       FPanelBounds.Bottom - FBorderWidth - MulDiv(MarginBottom(), h, 100)};
     NormalisePlotRect();
     DrawContent(FPanelBounds);
-    guard.Done = true;
+    abandon.Release();
     FCanvas.EndFrame(window, QPoint(rect.Left, rect.Top));
 }
 
@@ -156,7 +146,7 @@ void TCustomChartPanel::PaintPanel(const TRect& bounds)
 void TCustomChartPanel::DrawPanelBevels(const TRect& bounds)
 {
     FCanvas.Pen() = TCanvasPen{};
-    FCanvas.SetBrush(FCanvas.Brush().Color, bsClear);
+    FCanvas.ClearBrush();
     TRect r = bounds;
     // One bevel: light on the top and left edges and dark on the others when raised,
     // the other way round when lowered, BevelWidth pixels deep.

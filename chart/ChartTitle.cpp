@@ -30,7 +30,7 @@ void TChartTitle::Draw(TChartCanvas3D& canvas, TRect& plot, bool foot)
         canvas.SetBrush(FBrush.Color(), FBrush.Style());
         canvas.FrameRect(FTitleRect.Left - 1, FTitleRect.Top - 1, FTitleRect.Right + 1, FTitleRect.Bottom + 1);
     }
-    canvas.SetBrush(canvas.Brush().Color, bsClear);
+    canvas.ClearBrush();
     canvas.SetTextAlign(htaLeft, vtaTop);
     int y = top;
     for (const AnsiString& line : FText) {

@@ -76,7 +76,7 @@ void TCustomChart::DrawWalls()
     canvas.ApplyChartPen(FBackWall.Pen());
     const TBrushStyle style = FBackWall.Brush().Style();
     if (FBackWall.Color() == AutoColor && style == bsSolid) {
-        canvas.SetBrush(canvas.Brush().Color, bsClear);
+        canvas.ClearBrush();
     } else {
         canvas.SetBrush(FBackWall.Color(), style);
         if (style != bsSolid && style != bsClear) {
