@@ -74,10 +74,3 @@ std::unique_ptr<TChartFont> CreateChartFont(std::function<void()> onChange)
 {
     return std::make_unique<TChartFont>(std::move(onChange));
 }
-
-bool IsChartDefaultFont(const TChartFont& font)
-{
-    const TChartFont reference;
-    return font.Size() == reference.Size() && font.Name() == reference.Name() && font.Color() == clBlack
-        && !font.Bold() && !font.Italic();
-}

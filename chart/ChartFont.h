@@ -24,7 +24,6 @@ public:
     // Points at the font's pixels per inch.
     int Size() const;
     void SetSize(int points);
-    int PixelsPerInch() const { return FPixelsPerInch; }
     TColor Color() const { return FColor; }
     void SetColor(TColor value) { Set(FColor, value); }
     bool Bold() const { return FBold; }
@@ -51,5 +50,3 @@ private:
 // A new chart default font whose changes go to the owner. Under a Japanese user
 // interface the face and size of the desktop's default font replace "Arial" and 8.
 std::unique_ptr<TChartFont> CreateChartFont(std::function<void()> onChange);
-// True when the font equals what CreateChartFont gives: same size and name, black, no style.
-bool IsChartDefaultFont(const TChartFont& font);

@@ -27,9 +27,6 @@ public:
     bool SmallDots() const { return FSmallDots; }
     void SetSmallDots(bool value) { Set(FSmallDots, value); }
 
-    // Copies every setting of the other pen; one change report when anything differed.
-    void Assign(const TChartPen& other);
-
 protected:
     TColor FColor = clBlack;
     TPenMode FMode = pmCopy;
@@ -62,9 +59,4 @@ public:
 class TChartAxisPen : public TChartPen {
 public:
     explicit TChartAxisPen(std::function<void()> onChange = {}) : TChartPen(std::move(onChange)) { FWidth = 2; }
-};
-
-class TChartArrowPen : public TChartPen {
-public:
-    explicit TChartArrowPen(std::function<void()> onChange = {}) : TChartPen(std::move(onChange)) { FColor = clWhite; }
 };

@@ -12,12 +12,11 @@ void TFontTextMetrics::Select(const TChartFont& font)
     if (FValid && FKey.Height == font.Height() && FKey.Bold == font.Bold() && FKey.Italic == font.Italic()
         && FKey.Name == font.Name())
         return;
-    TKey key{font.Name(), font.Height(), font.Bold(), font.Italic()};
     const QFontMetricsF metrics(font.ToQFont());
     for (int c = 0; c < 256; ++c)
         FAdvances[c] = metrics.horizontalAdvance(QChar(static_cast<char16_t>(CodePointFromAnsi(static_cast<char>(c)))));
     FLineHeight = static_cast<int>(std::lround(metrics.height()));
-    FKey = std::move(key);
+    FKey = {font.Name(), font.Height(), font.Bold(), font.Italic()};
     FValid = true;
 }
 

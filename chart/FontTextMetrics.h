@@ -22,7 +22,6 @@ private:
         int Height = 0;
         bool Bold = false;
         bool Italic = false;
-        bool operator==(const TKey&) const = default;
     };
     TKey FKey;
     bool FValid = false;
