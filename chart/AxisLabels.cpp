@@ -5,6 +5,7 @@
 #include "chart/AxisPanel.h"
 #include "chart/ChartSeries.h"
 #include "chart/PixelRound.h"
+#include "core/FirstTrue.h"
 #include "numtext/FormatDecimal.h"
 
 #include <algorithm>
@@ -170,15 +171,7 @@ void TCustomChartAxis::DrawSeriesLabels(TAxisLabelStyle style)
             stride *= 2;
             hi = lo + stride;
         }
-        hi = std::min(hi, last + 1);
-        while (hi - lo > 1) {
-            const int mid = lo + (hi - lo) / 2;
-            if (reaches(mid))
-                hi = mid;
-            else
-                lo = mid;
-        }
-        return hi;
+        return FirstTrue(lo + 1, std::min(hi, last + 1), reaches);
     };
     // Labels that share a pixel share its position, found once for them all.
     int groupEnd = -1;

@@ -2,6 +2,7 @@
 
 #include "chart/ChartSeries.h"
 #include "core/CheckedFloat.h"
+#include "core/FirstTrue.h"
 #include "core/ListError.h"
 
 #include <algorithm>
@@ -58,15 +59,8 @@ int TChartValueList::FirstIndexAtLeast(double value, int from) const
 {
     const int count = ValueCount();
     if (ScaledAscending()) {
-        int lo = std::max(from, 0), hi = count;
-        while (lo < hi) {
-            const int mid = lo + (hi - lo) / 2;
-            if (ValueAt(mid) >= value)
-                hi = mid;
-            else
-                lo = mid + 1;
-        }
-        return lo < count ? lo : -1;
+        const int first = FirstTrue(std::min(std::max(from, 0), count), count, [&](int i) { return ValueAt(i) >= value; });
+        return first < count ? first : -1;
     }
     for (int i = std::max(from, 0); i < count; ++i)
         if (ValueAt(i) >= value)

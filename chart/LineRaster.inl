@@ -1,5 +1,7 @@
 #pragma once
 // Template bodies of LineRaster.h.
+#include "core/FirstTrue.h"
+
 #include <cstdlib>
 
 namespace LineRasterDetail {
@@ -45,23 +47,13 @@ void ForEachLineRun(int x0, int y0, int x1, int y1, const int (&bounds)[4], Emit
     kTo = kTo > length ? length : kTo;
     // Of those, the steps whose minor coordinate does too: it moves one way only, so
     // the first step inside and the first step past are found by halving.
-    const auto firstStep = [&](long long lo, long long hi, auto&& reached) {
-        while (lo < hi) {
-            const long long mid = lo + (hi - lo) / 2;
-            if (reached(mid))
-                hi = mid;
-            else
-                lo = mid + 1;
-        }
-        return lo;
-    };
     if (minorDelta >= 0) {
-        const long long from = firstStep(kFrom, kTo, [&](long long k) { return minorAt(k) >= minorLo; });
-        kTo = firstStep(from, kTo, [&](long long k) { return minorAt(k) >= minorHi; });
+        const long long from = FirstTrue(kFrom, kTo, [&](long long k) { return minorAt(k) >= minorLo; });
+        kTo = FirstTrue(from, kTo, [&](long long k) { return minorAt(k) >= minorHi; });
         kFrom = from;
     } else {
-        const long long from = firstStep(kFrom, kTo, [&](long long k) { return minorAt(k) < minorHi; });
-        kTo = firstStep(from, kTo, [&](long long k) { return minorAt(k) < minorLo; });
+        const long long from = FirstTrue(kFrom, kTo, [&](long long k) { return minorAt(k) < minorHi; });
+        kTo = FirstTrue(from, kTo, [&](long long k) { return minorAt(k) < minorLo; });
         kFrom = from;
     }
 
