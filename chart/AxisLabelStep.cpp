@@ -8,34 +8,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-int LineCount(std::string_view text)
-{
-    return 1 + static_cast<int>(std::count(text.begin(), text.end(), '\r'));
-}
-
-} // namespace
-
-int TCustomChartAxis::WidestLine(std::string_view text)
-{
-    TChartCanvas3D& canvas = FChart.Canvas();
-    int widest = 0;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t end = text.find('\r', start);
-        widest = std::max(widest, canvas.TextWidthOf(text.substr(start, end - start)));
-        if (end == std::string_view::npos)
-            return widest;
-        start = end + 1;
-    }
-}
-
-int TCustomChartAxis::SizeAcross(std::string_view text, bool along)
-{
-    return along ? WidestLine(text) : FChart.Canvas().FontHeight() * LineCount(text);
-}
-
 double TCustomChartAxis::LabelStep()
 {
     FChart.SetCanvasFont(*FLabelsFont);
@@ -47,7 +19,7 @@ double TCustomChartAxis::LabelStep()
     int maxCount = 1;
     if (size > 0) {
         const int gap = FLabelsSeparation > 0 ? size + RoundPixel(FLabelsSeparation * 0.01L * size) : size;
-        maxCount = RoundPixel(static_cast<long double>(FAxisLength) / gap);
+        maxCount = RoundPixel(static_cast<long double>(AxisLength()) / gap);
     }
     return StepForLabelCount(maxCount);
 }
@@ -56,11 +28,11 @@ double TCustomChartAxis::StepForLabelCount(int maxCount) const
 {
     if (maxCount < 1)
         return 1e-12;
-    double step = FIncrement > 0 ? FIncrement : std::fabs(FRangeSize) >= 1 ? 1.0 : 1e-12;
+    double step = FIncrement > 0 ? FIncrement : std::fabs(RangeSize()) >= 1 ? 1.0 : 1e-12;
     if (FLabelsSeparation > 0) {
         long long count = static_cast<long long>(maxCount) + 1;
         while (count > maxCount) {
-            const long double quotient = FRangeSize / static_cast<long double>(step);
+            const long double quotient = RangeSize() / static_cast<long double>(step);
             if (std::fabs(quotient) < 2147483647.0L) {
                 count = RoundPixel(quotient);
                 if (count > maxCount)

@@ -68,7 +68,7 @@ void TCustomChartAxis::PlaceValueLabel(double value)
 
 void TCustomChartAxis::DrawValueLabels(double step)
 {
-    if (!(std::fabs(FRangeSize / static_cast<long double>(step)) < 10000))
+    if (!(std::fabs(RangeSize() / static_cast<long double>(step)) < 10000))
         return;
     double value = FRangeMin == FRangeMax || !FRoundFirstLabel
         ? FRangeMax
@@ -83,7 +83,7 @@ void TCustomChartAxis::DrawValueLabels(double step)
     // Labels run from the top of the range down. A range of size 0 shows its one value
     // once: further steps of 1e-12 would only repeat it on the same pixel, or leave a
     // large value unchanged and never end.
-    const bool single = FRangeSize == 0;
+    const bool single = RangeSize() == 0;
     while (value >= limit) {
         PlaceValueLabel(value);
         const double next = value - step;
@@ -149,7 +149,7 @@ void TCustomChartAxis::DrawSeriesLabels(TAxisLabelStyle style)
     // the half-width claimed by the one before it, so the labels in between can be
     // passed over unseen: they would be measured and dropped without a tick. This is
     // what keeps a curve of a million labelled points from measuring every label.
-    const bool ascending = listed.size() == 1 && FHorizontal && !FInverted && FAxisLength >= 0
+    const bool ascending = listed.size() == 1 && FHorizontal && !FInverted && AxisLength() >= 0
         && listed.front()->XValues().ScaledAscending() && FTickOnLabelsOnly && FLabels
         && FLabelsSeparation != 0 && !FChart.OnGetAxisLabel;
     TChartSeries* const only = listed.front();
@@ -215,18 +215,13 @@ void TCustomChartAxis::DrawSeriesLabels(TAxisLabelStyle style)
         if (!FLabels)
             continue;
         const int size = SizeAcross(text, along);
-        if (FLabelsSeparation != 0 && prev != -1) {
-            const int half = (size + static_cast<int>(std::trunc(size * 0.02L * FLabelsSeparation))) / 2;
-            const bool fits = (pos >= prev && pos - half >= prev + prevHalf) || (pos < prev && pos + half <= prev - prevHalf);
-            if (!fits)
-                continue;
-            DrawLabel(pos, text);
-            prev = pos;
-            prevHalf = half;
-        } else {
-            DrawLabel(pos, text);
-            prev = pos;
-            prevHalf = size / 2;
-        }
+        // The first label, or any with no separation asked for, claims half its size.
+        const bool spaced = FLabelsSeparation != 0 && prev != -1;
+        const int half = spaced ? (size + static_cast<int>(std::trunc(size * 0.02L * FLabelsSeparation))) / 2 : size / 2;
+        if (spaced && !((pos >= prev && pos - half >= prev + prevHalf) || (pos < prev && pos + half <= prev - prevHalf)))
+            continue;
+        DrawLabel(pos, text);
+        prev = pos;
+        prevHalf = half;
     }
 }

@@ -11,9 +11,9 @@ void TCustomChartAxis::DrawTitle()
     FChart.SetCanvasFont(FTitle.Font());
     FChart.Canvas().SetBrush(FChart.Color(), bsClear);
     if (FHorizontal)
-        DrawAxisText(FAxisCenter, FTitlePos, FTitle.Caption(), FTitle.Angle());
+        DrawAxisText(AxisCenter(), FTitlePos, FTitle.Caption(), FTitle.Angle());
     else
-        DrawAxisText(FTitlePos, FAxisCenter, FTitle.Caption(), FTitle.Angle());
+        DrawAxisText(FTitlePos, AxisCenter(), FTitle.Caption(), FTitle.Angle());
 }
 
 void TCustomChartAxis::PaintAxis()
@@ -25,8 +25,9 @@ void TCustomChartAxis::PaintAxis()
     FLinePos = Shifted(edge, plot);
     DrawTitle();
     FTickPositions.clear();
+    const TAxisLabelStyle style = EffectiveLabelStyle();
     if (step > 0 && FRangeMax >= FRangeMin) {
-        switch (EffectiveLabelStyle()) {
+        switch (style) {
         case talValue:
             if (FChart.OnGetNextAxisLabel)
                 DrawCustomValueLabels(step);
@@ -35,7 +36,7 @@ void TCustomChartAxis::PaintAxis()
             break;
         case talMark:
         case talText:
-            DrawSeriesLabels(EffectiveLabelStyle());
+            DrawSeriesLabels(style);
             break;
         default:
             break;

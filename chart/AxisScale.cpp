@@ -117,7 +117,6 @@ void TCustomChartAxis::ComputeRange()
         FMinimum = FChart.SeriesExtreme(*this, true, FHorizontal);
     FRangeMax = FMaximum;
     FRangeMin = FMinimum;
-    FRangeSize = FRangeMax - FRangeMin;
 }
 
 void TCustomChartAxis::PlaceAxis()
@@ -127,27 +126,30 @@ void TCustomChartAxis::PlaceAxis()
     const long double size = FHorizontal ? plot.Width() : plot.Height();
     FAxisStart = base + RoundPixel(size * 0.01L * FStartPosition);
     FAxisEnd = base + RoundPixel(size * 0.01L * FEndPosition);
-    FAxisLength = FAxisEnd - FAxisStart;
-    FAxisCenter = Div(FAxisStart + FAxisEnd, 2);
 }
 
 int TCustomChartAxis::ValueToPos(double value) const
 {
-    if (FRangeSize == 0)
-        return FAxisCenter;
-    const long double t = (static_cast<long double>(value) - FRangeMin) * FAxisLength / FRangeSize;
+    if (RangeSize() == 0)
+        return AxisCenter();
+    const long double t = Offset(value);
     if (!(std::fabs(t) < 2147483647.0L)) // a NaN lands in the middle too
-        return FAxisCenter;
+        return AxisCenter();
     return PosFromOffset(t);
 }
 
 int TCustomChartAxis::ValueToPosClamped(double value) const
 {
-    if (FRangeSize == 0)
-        return FAxisCenter;
+    if (RangeSize() == 0)
+        return AxisCenter();
     constexpr long double kFar = 1 << 30;
-    const long double t = (static_cast<long double>(value) - FRangeMin) * FAxisLength / FRangeSize;
+    const long double t = Offset(value);
     return PosFromOffset(!(t == t) ? kFar : std::clamp(t, -kFar, kFar));
+}
+
+long double TCustomChartAxis::Offset(double value) const
+{
+    return (static_cast<long double>(value) - FRangeMin) * AxisLength() / RangeSize();
 }
 
 int TCustomChartAxis::PosFromOffset(long double t) const
@@ -163,10 +165,10 @@ int TCustomChartAxis::PosFromOffset(long double t) const
 
 double TCustomChartAxis::PosToValue(int pos) const
 {
-    if (FAxisLength <= 0)
+    if (AxisLength() <= 0)
         return 0;
-    const long double d = FInverted ? static_cast<long double>(FAxisEnd - static_cast<long long>(pos)) * FRangeSize / FAxisLength
-                                    : static_cast<long double>(pos - static_cast<long long>(FAxisStart)) * FRangeSize / FAxisLength;
+    const long double d = FInverted ? static_cast<long double>(FAxisEnd - static_cast<long long>(pos)) * RangeSize() / AxisLength()
+                                    : static_cast<long double>(pos - static_cast<long long>(FAxisStart)) * RangeSize() / AxisLength();
     return static_cast<double>(FHorizontal ? FRangeMin + d : FRangeMax - d);
 }
 
@@ -176,10 +178,9 @@ void TCustomChartAxis::FitRangeToMargins(int startMargin, int endMargin)
     const int e0 = FAxisEnd;
     FAxisStart = s0 + startMargin;
     FAxisEnd = e0 - endMargin;
-    FAxisLength = FAxisEnd - FAxisStart;
     // An axis too short to keep the margins has no pixel to value mapping to widen
     // the range by; it keeps its range rather than collapsing it to 0.
-    const bool measurable = FAxisLength > 0;
+    const bool measurable = AxisLength() > 0;
     const double low = PosToValue(s0);
     const double high = PosToValue(e0);
     PlaceAxis();
@@ -189,7 +190,6 @@ void TCustomChartAxis::FitRangeToMargins(int startMargin, int endMargin)
     FRangeMax = high;
     if (FRangeMin > FRangeMax)
         std::swap(FRangeMin, FRangeMax);
-    FRangeSize = FRangeMax - FRangeMin;
 }
 
 void TCustomChartAxis::SetManualRange(double low, double high)

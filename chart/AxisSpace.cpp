@@ -35,8 +35,7 @@ int TCustomChartAxis::LabelsExtent()
         double lo = FRangeMin;
         double hi = FRangeMax;
         if (FRoundFirstLabel) {
-            const double step = LabelStep();
-            FChart.SetCanvasFont(*FLabelsFont);
+            const double step = LabelStep(); // leaves the labels' font on the canvas
             lo = static_cast<double>(std::trunc(FRangeMin / static_cast<long double>(step)) * step);
             hi = static_cast<double>(std::trunc(FRangeMax / static_cast<long double>(step)) * step);
         }

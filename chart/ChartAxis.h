@@ -77,11 +77,11 @@ public:
     // The working range of the last layout, and the axis' place along the plot.
     double RangeMin() const { return FRangeMin; }
     double RangeMax() const { return FRangeMax; }
-    double RangeSize() const { return FRangeSize; }
+    double RangeSize() const { return FRangeMax - FRangeMin; }
     int AxisStart() const { return FAxisStart; }
     int AxisEnd() const { return FAxisEnd; }
-    int AxisLength() const { return FAxisLength; }
-    int AxisCenter() const { return FAxisCenter; }
+    int AxisLength() const { return FAxisEnd - FAxisStart; }
+    int AxisCenter() const { return (FAxisStart + FAxisEnd) / 2; } // truncated toward zero
     int LinePos() const { return FLinePos; }
     int LabelsPos() const { return FLabelsPos; }
     int TitlePos() const { return FTitlePos; }
@@ -184,6 +184,8 @@ private:
         StoreChanged(field, value, [this] { Invalidate(); });
     }
     void Invalidate();
+    // The value's distance in pixels from the range's low end along the axis, unrounded.
+    long double Offset(double value) const;
     int PosFromOffset(long double offset) const;
     // Whether labels of this axis run along it (else across it) at the angle.
     bool RunsAlong(int angle) const;
@@ -232,11 +234,8 @@ private:
 
     double FRangeMin = 0;
     double FRangeMax = 0;
-    double FRangeSize = 0;
     int FAxisStart = 0;
     int FAxisEnd = 0;
-    int FAxisLength = 0;
-    int FAxisCenter = 0;
     int FLinePos = 0;
     int FLabelsPos = 0;
     int FTitlePos = 0;
