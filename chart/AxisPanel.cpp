@@ -87,15 +87,10 @@ bool TCustomAxisPanel::AxisIsShown(const TCustomChartAxis& axis) const
         return false;
     if (axis.IsDepth())
         return View3D();
-    bool shown = true;
-    for (const TChartSeries* s : FSeries) {
-        if (!s->Active())
-            continue;
-        shown = s->UsesAxis(axis);
-        if (shown)
-            break;
-    }
-    return shown;
+    // Shown while no series is active, else when an active one uses it.
+    return std::none_of(FSeries.begin(), FSeries.end(), [](const TChartSeries* s) { return s->Active(); })
+        || std::any_of(FSeries.begin(), FSeries.end(),
+                       [&](const TChartSeries* s) { return s->Active() && s->UsesAxis(axis); });
 }
 
 void TCustomAxisPanel::DrawContent(const TRect& bounds)

@@ -8,6 +8,7 @@
 #include "chart/ChartSeries.h"
 #include "chart/SeriesChart.h"
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -29,6 +30,9 @@ public:
     TChartAxis& LeftAxis() { return *FLeftAxis; }
     TChartAxis& RightAxis() { return *FRightAxis; }
     TChartDepthAxis& DepthAxis() { return *FDepthAxis; }
+    // The four side axes top, left, right, bottom: the order of the series margins and
+    // of the saved scales.
+    std::array<TChartAxis*, 4> SideAxes() { return {FTopAxis.get(), FLeftAxis.get(), FRightAxis.get(), FBottomAxis.get()}; }
     // The five axes in the order of range computation, layout and painting.
     const std::vector<TCustomChartAxis*>& AxesList() const { return FAxes; }
 

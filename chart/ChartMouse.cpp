@@ -154,12 +154,8 @@ void TCustomChart::DrawZoomRectangle()
     // stale picture the redraw to come draws it.
     if (canvas.Drawing())
         draw();
-    else if (canvas.DrawOverPicture(draw)) {
-        if (Host())
-            Host()->RequestPaint();
-    } else if (!canvas.Buffered()) {
-        Invalidate();
-    }
+    else if (canvas.DrawOverPicture(draw) && Host())
+        Host()->RequestPaint();
 }
 
 void TCustomChart::DrawOverlay()

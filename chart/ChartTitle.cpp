@@ -21,9 +21,11 @@ void TChartTitle::Draw(TChartCanvas3D& canvas, TRect& plot, bool foot)
     for (const AnsiString& line : FText)
         widest = std::max(widest, canvas.TextWidthOf(line));
     const int top = foot ? plot.Bottom - height : plot.Top;
-    const int left = FAlignment == taLeftJustify  ? plot.Left
-                     : FAlignment == taRightJustify ? plot.Right - widest
-                                                    : (plot.Left + plot.Right - widest) / 2;
+    // Where a width starts between two edges, by the alignment.
+    const auto aligned = [this](int left, int right, int width) {
+        return FAlignment == taLeftJustify ? left : FAlignment == taRightJustify ? right - width : (left + right - width) / 2;
+    };
+    const int left = aligned(plot.Left, plot.Right, widest);
     FTitleRect = FAdjustFrame ? TRect{left, top, left + widest, top + height} : TRect{plot.Left, top, plot.Right, top + height};
     if (FFrame.Visible() || FBrush.Style() != bsClear) {
         canvas.ApplyChartPen(FFrame);
@@ -34,11 +36,7 @@ void TChartTitle::Draw(TChartCanvas3D& canvas, TRect& plot, bool foot)
     canvas.SetTextAlign(htaLeft, vtaTop);
     int y = top;
     for (const AnsiString& line : FText) {
-        const int width = canvas.TextWidthOf(line);
-        const int x = FAlignment == taLeftJustify  ? FTitleRect.Left
-                      : FAlignment == taRightJustify ? FTitleRect.Right - width
-                                                     : (FTitleRect.Left + FTitleRect.Right - width) / 2;
-        canvas.WriteText(x, y, line);
+        canvas.WriteText(aligned(FTitleRect.Left, FTitleRect.Right, canvas.TextWidthOf(line)), y, line);
         y += h;
     }
     if (foot)

@@ -34,7 +34,7 @@ void TCustomChart::SaveAxisScales()
 {
     if (FSavedAxisScales.Present)
         return;
-    const std::array<const TChartAxis*, 4> axes{&TopAxis(), &LeftAxis(), &RightAxis(), &BottomAxis()};
+    const std::array<TChartAxis*, 4> axes = SideAxes();
     for (std::size_t i = 0; i < axes.size(); ++i) {
         const TChartAxis& axis = *axes[i];
         FSavedAxisScales.Axes[i] = {axis.Automatic(), axis.AutomaticMaximum(), axis.AutomaticMinimum(), axis.Minimum(),

@@ -44,7 +44,11 @@ void TCustomChart::CalcAxesRect()
 
 void TCustomChart::CalcSeriesMargins()
 {
-    for (TChartAxis* axis : {&TopAxis(), &LeftAxis(), &RightAxis(), &BottomAxis()}) {
+    for (TChartAxis* axis : SideAxes()) {
+        // A vertical axis starts at the top, at its maximum.
+        const bool horizontal = axis->IsHorizontal();
+        const bool startAutomatic = horizontal ? axis->AutomaticMinimum() : axis->AutomaticMaximum();
+        const bool endAutomatic = horizontal ? axis->AutomaticMaximum() : axis->AutomaticMinimum();
         int start = 0;
         int end = 0;
         for (TChartSeries* series : SeriesList()) {
@@ -52,19 +56,14 @@ void TCustomChart::CalcSeriesMargins()
                 continue;
             int a = 0;
             int b = 0;
-            if (axis->IsHorizontal()) {
+            if (horizontal)
                 series->GetHorizMargins(a, b);
-                if (axis->AutomaticMinimum())
-                    start = std::max(start, a);
-                if (axis->AutomaticMaximum())
-                    end = std::max(end, b);
-            } else {
+            else
                 series->GetVertMargins(a, b);
-                if (axis->AutomaticMaximum())
-                    start = std::max(start, a);
-                if (axis->AutomaticMinimum())
-                    end = std::max(end, b);
-            }
+            if (startAutomatic)
+                start = std::max(start, a);
+            if (endAutomatic)
+                end = std::max(end, b);
         }
         axis->FitRangeToMargins(start, end);
     }
