@@ -2,7 +2,6 @@
 // The two charts at their design size after the default Calculate, and the mouse
 // sent to them as the window system sends it.
 #include "MainWindowFixture.h"
-#include "app/PageControl.h"
 #include "chart/Chart.h"
 
 #include <QApplication>
@@ -48,8 +47,7 @@ protected:
     }
     TChart* Shown(int page)
     {
-        Form->PageControl2->SetActivePageIndex(page);
-        Form->PageControl2Change();
+        ShowPage(page);
         TChart* chart = page == 1 ? Form->Chart1 : Form->Chart2;
         chart->OnAfterDraw = [this] { ++Redraws; };
         QCoreApplication::processEvents();
