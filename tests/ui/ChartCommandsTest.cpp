@@ -95,10 +95,7 @@ TEST_F(TChartCommandsTest, AfterAZoomTheOriginalScaleUndoesIt)
 
 TEST_F(TChartCommandsTest, CopyAndPngGiveTheChartsPictureAndSvgItsDrawingWithTheAxisTitlesAsText)
 {
-    TChart* chart = Calculated(2);
-    // The axes settle on the second layout after new data.
-    chart->Invalidate();
-    QCoreApplication::processEvents();
+    TChart* chart = Settled(2);
     const QImage picture = chart->Canvas().Buffer().copy();
     TChartCommands& commands = Commands(chart);
     commands.Actions()[0]->trigger();

@@ -162,10 +162,7 @@ TEST_F(TChartMouseTest, ARightDragPansChart2UntilItLeavesThePlotAndEachStepRedra
 
 TEST_F(TChartMouseTest, TheRubberBandIsNotXorOverThePictureAndOnlyAFullRedrawDrawsItAnew)
 {
-    TChart* chart = Calculated(1);
-    // The axes settle on the second layout after new data.
-    chart->Invalidate();
-    QCoreApplication::processEvents();
+    TChart* chart = Settled(1);
     const QImage before = chart->Canvas().Buffer().copy();
     const QRgb panel = ToQColor(chart->Color()).rgb();
     const int redraws = Redraws;

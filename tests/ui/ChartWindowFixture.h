@@ -54,6 +54,14 @@ protected:
         EXPECT_EQ(chart->size(), QSize(397, 419));
         return chart;
     }
+    // Calculated, then drawn again: the axes settle on the second layout after new data.
+    TChart* Settled(int page)
+    {
+        TChart* chart = Calculated(page);
+        chart->Invalidate();
+        QCoreApplication::processEvents();
+        return chart;
+    }
 
     int Redraws = 0;
 };
