@@ -142,6 +142,6 @@ TEST(ChartPanel, APaintThatFailsIsReportedOnceUntilTheChartChanges)
     chart.LeftAxis().SetAxisValuesFormat("0.0");
     const QImage fixed = chart.grab().toImage();
     EXPECT_EQ(errors.size(), 1u);
-    EXPECT_EQ(fixed.pixel(chart.PlotRect().Right, chart.PlotRect().Top) & 0xFFFFFF, 0u); // drawn again
+    EXPECT_EQ(PixelAt(fixed, chart.PlotRect().Right, chart.PlotRect().Top), 0u); // drawn again
     SetErrorSink(previous);
 }

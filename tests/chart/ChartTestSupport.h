@@ -6,7 +6,7 @@
 #include "chart/LineSeries.h"
 #include "chart/TextMetrics.h"
 
-#include <QColor>
+#include <QImage>
 
 #include <memory>
 #include <string_view>
@@ -19,8 +19,7 @@ public:
 
 class THeadlessChart : public TCustomChart, public TChartHost {
 public:
-    explicit THeadlessChart(bool fixedMetrics = false, QSize size = {397, 419})
-        : Size(size)
+    explicit THeadlessChart(bool fixedMetrics = false)
     {
         if (fixedMetrics)
             Canvas().SetTextMetrics(std::make_unique<TFixedMetrics>());
@@ -28,7 +27,7 @@ public:
     }
 
     int PaintRequests = 0;
-    QSize Size;
+    QSize Size{397, 419};
     double Ratio = 1;
 
     void RequestPaint() override { ++PaintRequests; }
@@ -45,10 +44,4 @@ public:
 inline unsigned PixelAt(const QImage& image, int x, int y)
 {
     return image.pixel(x, y) & 0xFFFFFF;
-}
-
-// The RGB value a chart colour is drawn in (only fixed colours).
-constexpr unsigned Rgb(TColor color)
-{
-    return ((color & 0xFF) << 16) | (color & 0xFF00) | ((color >> 16) & 0xFF);
 }
