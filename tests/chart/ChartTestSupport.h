@@ -1,13 +1,15 @@
 #pragma once
 // Charts without a window: a host of a chosen size that counts paint requests, and
 // fixed text metrics (6 pixels a character, 13 a line) for checking the layout
-// arithmetic by hand.
+// arithmetic by hand; and pictures drawn and read pixel by pixel.
+#include "chart/ChartCanvas.h"
 #include "chart/CustomChart.h"
 #include "chart/LineSeries.h"
 #include "chart/TextMetrics.h"
 
 #include <QImage>
 
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -44,4 +46,16 @@ public:
 inline unsigned PixelAt(const QImage& image, int x, int y)
 {
     return image.pixel(x, y) & 0xFFFFFF;
+}
+
+// What a canvas of this size, filled white, shows once drawn on.
+inline QImage DrawnOnWhite(const std::function<void(TChartCanvas3D&)>& draw, QSize size, double ratio = 1)
+{
+    TChartCanvas3D canvas;
+    canvas.BeginFrame(size, ratio);
+    canvas.SetBrush(clWhite, bsSolid);
+    canvas.FillRect(0, 0, size.width(), size.height());
+    draw(canvas);
+    canvas.EndFrame(nullptr);
+    return canvas.Buffer();
 }
