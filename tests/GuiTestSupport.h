@@ -2,6 +2,12 @@
 // Helpers shared by the widget tests.
 #include "app/Application.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QStringList>
+
 #include <vector>
 
 // While alive, error boxes are recorded rather than shown.
@@ -14,3 +20,19 @@ public:
 private:
     static std::vector<AnsiString> FShown;
 };
+
+// The menu's entries, each marked " (off)" while disabled.
+inline QStringList MenuEntries(const QMenu& menu)
+{
+    QStringList entries;
+    for (const QAction* action : menu.actions())
+        entries << action->text() + (action->isEnabled() ? "" : " (off)");
+    return entries;
+}
+
+// The context-menu key, as the window system sends it to the focused control.
+inline void PressContextMenuKey(QWidget* control)
+{
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(), control->mapToGlobal(QPoint()));
+    QCoreApplication::sendEvent(control, &key);
+}

@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -84,14 +83,11 @@ TEST_F(TListCommandsTest, TheContextMenuKeyOpensTheThreeCommandsOnTheSelectedRow
     QTimer::singleShot(0, List, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(menu, nullptr);
-        for (const QAction* action : menu->actions())
-            entries << action->text() + (action->isEnabled() ? "" : " (off)");
+        entries = MenuEntries(*menu);
         menuAt = menu->pos();
         menu->close();
     });
-    // What the window system sends to the focused control for the context-menu key.
-    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(), List->mapToGlobal(QPoint()));
-    QCoreApplication::sendEvent(List, &key);
+    PressContextMenuKey(List);
     EXPECT_EQ(entries, QStringList({"Копировать строку", "Копировать всю таблицу", "Сохранить таблицу…"}));
     const QRect row = List->visualRect(List->Items().index(0, 0));
     EXPECT_EQ(menuAt, List->viewport()->mapToGlobal(row.center()));
