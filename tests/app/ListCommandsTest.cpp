@@ -2,6 +2,7 @@
 #include "app/ListCommands.h"
 #include "app/ListView.h"
 #include "numtext/SeparatorsFixture.h"
+#include "tests/app/TestRows.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -37,13 +38,7 @@ struct TListCommandsTest : SeparatorsTest {
         QGuiApplication::clipboard()->setText("before");
     }
 
-    void Fill()
-    {
-        TRowTexts texts(2);
-        for (const char* text : {"1,0001", "0,0009", "1,0002", "0,0017"})
-            texts.Append(text);
-        List->Items().Assign(std::move(texts));
-    }
+    void Fill() { List->Items().Assign(TwoColumnRows({"1,0001", "0,0009", "1,0002", "0,0017"})); }
 
     static QString Clipboard() { return QGuiApplication::clipboard()->text(); }
 };
