@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QMenu>
 #include <QStringList>
+#include <QTest>
 
 #include <vector>
 
@@ -35,4 +36,13 @@ inline void PressContextMenuKey(QWidget* control)
 {
     QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(), control->mapToGlobal(QPoint()));
     QCoreApplication::sendEvent(control, &key);
+}
+
+// Shows the window with the control filling it; true once the window system has it on the screen.
+inline bool ShownFilling(QWidget& window, QWidget* control)
+{
+    window.resize(300, 300);
+    control->setGeometry(0, 0, 300, 300);
+    window.show();
+    return QTest::qWaitForWindowExposed(&window);
 }

@@ -29,10 +29,7 @@ struct TListCommandsTest : SeparatorsTest {
     void SetUp() override
     {
         UseSeparators(',', ' ');
-        Window.resize(300, 300);
-        List->setGeometry(0, 0, 300, 300);
-        Window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&Window));
+        ASSERT_TRUE(ShownFilling(Window, List));
         QApplication::setActiveWindow(&Window);
         List->setFocus();
         QGuiApplication::clipboard()->setText("before");

@@ -23,12 +23,9 @@ struct TListFixture : testing::Test {
 
     void SetUp() override
     {
-        Window.resize(300, 300);
-        List->setGeometry(0, 0, 300, 300);
         List->Items().Assign(TwoColumnRows({"r0", "a", "r1", "b", "r2", "c"}));
         List->OnChange = [this](int row, TItemChange change) { Reports.push_back({row, change}); };
-        Window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&Window));
+        ASSERT_TRUE(ShownFilling(Window, List));
     }
 
     QPoint CellCentre(int row, int column) const
