@@ -2,10 +2,10 @@
 #include "app/ListCommands.h"
 #include "app/ListView.h"
 #include "numtext/SeparatorsFixture.h"
+#include "tests/app/TestRows.h"
 
 #include <QAction>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -29,22 +29,13 @@ struct TListCommandsTest : SeparatorsTest {
     void SetUp() override
     {
         UseSeparators(',', ' ');
-        Window.resize(300, 300);
-        List->setGeometry(0, 0, 300, 300);
-        Window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&Window));
+        ASSERT_TRUE(ShownFilling(Window, List));
         QApplication::setActiveWindow(&Window);
         List->setFocus();
         QGuiApplication::clipboard()->setText("before");
     }
 
-    void Fill()
-    {
-        TRowTexts texts(2);
-        for (const char* text : {"1,0001", "0,0009", "1,0002", "0,0017"})
-            texts.Append(text);
-        List->Items().Assign(std::move(texts));
-    }
+    void Fill() { List->Items().Assign(TwoColumnRows({"1,0001", "0,0009", "1,0002", "0,0017"})); }
 
     static QString Clipboard() { return QGuiApplication::clipboard()->text(); }
 };
@@ -84,14 +75,11 @@ TEST_F(TListCommandsTest, TheContextMenuKeyOpensTheThreeCommandsOnTheSelectedRow
     QTimer::singleShot(0, List, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(menu, nullptr);
-        for (const QAction* action : menu->actions())
-            entries << action->text() + (action->isEnabled() ? "" : " (off)");
+        entries = MenuEntries(*menu);
         menuAt = menu->pos();
         menu->close();
     });
-    // What the window system sends to the focused control for the context-menu key.
-    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(), List->mapToGlobal(QPoint()));
-    QCoreApplication::sendEvent(List, &key);
+    PressContextMenuKey(List);
     EXPECT_EQ(entries, QStringList({"Копировать строку", "Копировать всю таблицу", "Сохранить таблицу…"}));
     const QRect row = List->visualRect(List->Items().index(0, 0));
     EXPECT_EQ(menuAt, List->viewport()->mapToGlobal(row.center()));

@@ -1,5 +1,6 @@
 #include "GuiTestSupport.h"
 #include "app/ListView.h"
+#include "tests/app/TestRows.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -22,15 +23,9 @@ struct TListFixture : testing::Test {
 
     void SetUp() override
     {
-        Window.resize(300, 300);
-        List->setGeometry(0, 0, 300, 300);
-        TRowTexts texts(2);
-        for (const char* text : {"r0", "a", "r1", "b", "r2", "c"})
-            texts.Append(text);
-        List->Items().Assign(std::move(texts));
+        List->Items().Assign(TwoColumnRows({"r0", "a", "r1", "b", "r2", "c"}));
         List->OnChange = [this](int row, TItemChange change) { Reports.push_back({row, change}); };
-        Window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&Window));
+        ASSERT_TRUE(ShownFilling(Window, List));
     }
 
     QPoint CellCentre(int row, int column) const

@@ -1,19 +1,8 @@
 #include "app/TableText.h"
 #include "numtext/SeparatorsFixture.h"
+#include "tests/app/TestRows.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-
-TRowTexts Rows(std::initializer_list<const char*> texts)
-{
-    TRowTexts rows(2);
-    for (const char* text : texts)
-        rows.Append(text);
-    return rows;
-}
-
-} // namespace
 
 TEST(TableText, FieldsStayWholeWhateverTheyHold)
 {
@@ -24,14 +13,14 @@ TEST(TableText, FieldsStayWholeWhateverTheyHold)
         char separator;
         const char* text; // UTF-8
     } cases[] = {
-        {Rows({"1,0001", "0,0009", "1,0002", "0,0017"}), 0, 2, '\t', "Мн\tОслабление,дб\n1,0001\t0,0009\n1,0002\t0,0017\n"},
-        {Rows({"1,0001", "0,0009", "1,0002", "0,0017"}), 1, 1, '\t', "Мн\tОслабление,дб\n1,0002\t0,0017\n"},
-        {Rows({"1,0001", "0,0009"}), 0, 0, ';', "Мн;Ослабление,дб\n"},
-        {Rows({"1.0001", "0.0009"}), 0, 1, ',', "Мн,\"Ослабление,дб\"\n1.0001,0.0009\n"},
+        {TwoColumnRows({"1,0001", "0,0009", "1,0002", "0,0017"}), 0, 2, '\t', "Мн\tОслабление,дб\n1,0001\t0,0009\n1,0002\t0,0017\n"},
+        {TwoColumnRows({"1,0001", "0,0009", "1,0002", "0,0017"}), 1, 1, '\t', "Мн\tОслабление,дб\n1,0002\t0,0017\n"},
+        {TwoColumnRows({"1,0001", "0,0009"}), 0, 0, ';', "Мн;Ослабление,дб\n"},
+        {TwoColumnRows({"1.0001", "0.0009"}), 0, 1, ',', "Мн,\"Ослабление,дб\"\n1.0001,0.0009\n"},
         // Captions edited in place may hold anything.
-        {Rows({"a;b", "say \"hi\"", "two\nlines", "cr\r"}), 0, 2, ';',
+        {TwoColumnRows({"a;b", "say \"hi\"", "two\nlines", "cr\r"}), 0, 2, ';',
          "Мн;Ослабление,дб\n\"a;b\";\"say \"\"hi\"\"\"\n\"two\nlines\";\"cr\r\"\n"},
-        {Rows({"tab\there", "\"", "\xE0\xE1", ""}), 0, 2, '\t',
+        {TwoColumnRows({"tab\there", "\"", "\xE0\xE1", ""}), 0, 2, '\t',
          "Мн\tОслабление,дб\n\"tab\there\"\t\"\"\"\"\nаб\t\n"},
     };
     for (const auto& c : cases)

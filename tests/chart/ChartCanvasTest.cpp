@@ -12,15 +12,10 @@
 
 namespace {
 
+// The pictures here are 10 × 6 unless a test says otherwise.
 QImage Draw(const std::function<void(TChartCanvas3D&)>& draw, QSize size = {10, 6}, double ratio = 1)
 {
-    TChartCanvas3D canvas;
-    canvas.BeginFrame(size, ratio);
-    canvas.SetBrush(clWhite, bsSolid);
-    canvas.FillRect(0, 0, size.width(), size.height());
-    draw(canvas);
-    canvas.EndFrame(nullptr);
-    return canvas.Buffer();
+    return DrawnOnWhite(draw, size, ratio);
 }
 
 std::string Art(const QImage& image)

@@ -1,8 +1,8 @@
 // The chart as a panel: its plot rectangle, which axes take part, its series list,
 // and when it repaints.
 #include "chart/Chart.h"
-#include "platform/ErrorSink.h"
 #include "tests/chart/ChartTestSupport.h"
+#include "tests/platform/CollectedErrors.h"
 
 #include <gtest/gtest.h>
 
@@ -129,8 +129,7 @@ TEST(ChartPanel, OnAHighDensityScreenThePictureHasTheScreensPixels)
 
 TEST(ChartPanel, APaintThatFailsIsReportedOnceUntilTheChartChanges)
 {
-    std::vector<std::string> errors;
-    const TErrorSink previous = SetErrorSink([&](const std::exception& e) { errors.emplace_back(e.what()); });
+    TCollectedErrors errors;
     TChart chart;
     chart.resize(200, 150);
     chart.show();
@@ -138,10 +137,9 @@ TEST(ChartPanel, APaintThatFailsIsReportedOnceUntilTheChartChanges)
     chart.LeftAxis().SetAxisValuesFormat("#,##0.### kg"); // a picture the number text cannot write
     chart.repaint();
     chart.repaint(); // after the error box, say
-    EXPECT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors.Texts.size(), 1u);
     chart.LeftAxis().SetAxisValuesFormat("0.0");
     const QImage fixed = chart.grab().toImage();
-    EXPECT_EQ(errors.size(), 1u);
-    EXPECT_EQ(fixed.pixel(chart.PlotRect().Right, chart.PlotRect().Top) & 0xFFFFFF, 0u); // drawn again
-    SetErrorSink(previous);
+    EXPECT_EQ(errors.Texts.size(), 1u);
+    EXPECT_EQ(PixelAt(fixed, chart.PlotRect().Right, chart.PlotRect().Top), 0u); // drawn again
 }

@@ -1,13 +1,15 @@
 #pragma once
 // Charts without a window: a host of a chosen size that counts paint requests, and
 // fixed text metrics (6 pixels a character, 13 a line) for checking the layout
-// arithmetic by hand.
+// arithmetic by hand; and pictures drawn and read pixel by pixel.
+#include "chart/ChartCanvas.h"
 #include "chart/CustomChart.h"
 #include "chart/LineSeries.h"
 #include "chart/TextMetrics.h"
 
-#include <QColor>
+#include <QImage>
 
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -19,8 +21,7 @@ public:
 
 class THeadlessChart : public TCustomChart, public TChartHost {
 public:
-    explicit THeadlessChart(bool fixedMetrics = false, QSize size = {397, 419})
-        : Size(size)
+    explicit THeadlessChart(bool fixedMetrics = false)
     {
         if (fixedMetrics)
             Canvas().SetTextMetrics(std::make_unique<TFixedMetrics>());
@@ -28,7 +29,7 @@ public:
     }
 
     int PaintRequests = 0;
-    QSize Size;
+    QSize Size{397, 419};
     double Ratio = 1;
 
     void RequestPaint() override { ++PaintRequests; }
@@ -47,8 +48,14 @@ inline unsigned PixelAt(const QImage& image, int x, int y)
     return image.pixel(x, y) & 0xFFFFFF;
 }
 
-// The RGB value a chart colour is drawn in (only fixed colours).
-constexpr unsigned Rgb(TColor color)
+// What a canvas of this size, filled white, shows once drawn on.
+inline QImage DrawnOnWhite(const std::function<void(TChartCanvas3D&)>& draw, QSize size, double ratio = 1)
 {
-    return ((color & 0xFF) << 16) | (color & 0xFF00) | ((color >> 16) & 0xFF);
+    TChartCanvas3D canvas;
+    canvas.BeginFrame(size, ratio);
+    canvas.SetBrush(clWhite, bsSolid);
+    canvas.FillRect(0, 0, size.width(), size.height());
+    draw(canvas);
+    canvas.EndFrame(nullptr);
+    return canvas.Buffer();
 }

@@ -25,17 +25,13 @@ TPixels RedPixels(const QImage& image)
 // The plain rule: each segment drawn by itself, clipped to the plot as the chart clips series.
 TPixels Segments(const THeadlessChart& chart, const std::vector<QPoint>& points)
 {
-    TChartCanvas3D canvas;
-    canvas.BeginFrame(chart.Size, 1);
-    canvas.SetBrush(clWhite, bsSolid);
-    canvas.FillRect(0, 0, chart.Size.width(), chart.Size.height());
-    canvas.ClipToPlotArea(chart.PlotRect(), 0, 0);
-    canvas.Pen().Color = clRed;
-    for (std::size_t i = 1; i < points.size(); ++i)
-        if (points[i] != points[i - 1])
-            canvas.LineSegment(points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y());
-    canvas.EndFrame(nullptr);
-    return RedPixels(canvas.Buffer());
+    return RedPixels(DrawnOnWhite([&](TChartCanvas3D& canvas) {
+        canvas.ClipToPlotArea(chart.PlotRect(), 0, 0);
+        canvas.Pen().Color = clRed;
+        for (std::size_t i = 1; i < points.size(); ++i)
+            if (points[i] != points[i - 1])
+                canvas.LineSegment(points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y());
+    }, chart.Size));
 }
 
 class TLineSeriesDrawing : public testing::Test {

@@ -2,14 +2,11 @@
 // error, and a failed read keeps the previous picture.
 #include "assets/SchematicPicture.h"
 #include "core/PictureErrors.h"
-#include "picture/JPEGImage.h"
 #include "picture/MemoryStream.h"
 #include "picture/Picture.h"
 #include "tests/picture/TestPictures.h"
-#include "tools/schematic/JpegWriter.h"
 
 #include <gtest/gtest.h>
-#include <jerror.h>
 
 namespace {
 
@@ -69,35 +66,4 @@ TEST(CorruptPicture, FlippedBytesDecodeOrFail)
     }
     EXPECT_GT(counts[ocReadFailed], 0);
     EXPECT_GT(counts[ocDecoded], 0);
-}
-
-TEST(CorruptPicture, HugeDeclaredPicturesAreRefusedBeforeDecoding)
-{
-    const struct {
-        const char* Name;
-        bool Progressive;
-        std::uint16_t Width, Height;
-        int Code;
-    } cases[] = {
-        {"baseline, huge both ways", false, 65500, 65500, JERR_IMAGE_TOO_BIG},
-        {"baseline, very wide", false, 65487, 2530, JERR_IMAGE_TOO_BIG},
-        // Within the side bound, but its whole-image buffers pass the memory bound.
-        {"progressive colour", true, 10000, 10000, JERR_OUT_OF_MEMORY},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.Name);
-        const TBytes jpeg = WriteJpeg(SampleImage(16, 16, false), {.Progressive = c.Progressive});
-        TJPEGImage image;
-        const TBytes block = JpegBlock(WithDeclaredSize(jpeg, c.Width, c.Height));
-        TMemoryStream stream(std::span<const std::uint8_t>(block).subspan(11));
-        image.ReadData(stream);
-        EXPECT_EQ(image.Width(), c.Width); // the header alone still reads
-        try {
-            image.Bitmap();
-            ADD_FAILURE() << "decoded";
-        } catch (const EJPEG& e) {
-            EXPECT_EQ(e.Message(), "JPEG error #" + std::to_string(c.Code));
-        }
-        EXPECT_FALSE(image.Decoded());
-    }
 }

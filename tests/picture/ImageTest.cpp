@@ -1,8 +1,8 @@
 // The image control drawing its picture.
 #include "picture/Image.h"
 #include "picture/MemoryStream.h"
-#include "platform/ErrorSink.h"
 #include "tests/picture/TestPictures.h"
+#include "tests/platform/CollectedErrors.h"
 #include "tools/schematic/JpegWriter.h"
 
 #include <gtest/gtest.h>
@@ -93,20 +93,18 @@ TEST(Image, DecodingErrorWhilePaintingGoesToTheErrorSink)
     image.resize(80, 48);
     image.SetStretch(true);
     Read(image, JpegBlock(WithSecondFrameHeader(WriteJpeg(SampleImage(40, 24, true)))));
-    std::vector<std::string> errors;
-    const TErrorSink previous = SetErrorSink([&](const std::exception& error) { errors.emplace_back(error.what()); });
+    TCollectedErrors errors;
     image.grab();
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors[0].rfind("JPEG error #", 0), 0u);
+    ASSERT_EQ(errors.Texts.size(), 1u);
+    EXPECT_EQ(errors.Texts[0].rfind("JPEG error #", 0), 0u);
 
     // Reported once: the repaint that follows the error box must not raise it again,
     // and what lies beneath shows through instead of stale pixels.
     image.grab();
-    EXPECT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors.Texts.size(), 1u);
     EXPECT_FALSE(image.testAttribute(Qt::WA_OpaquePaintEvent));
     // New picture data is tried afresh.
     Read(image, JpegBlock(WithSecondFrameHeader(WriteJpeg(SampleImage(40, 24, true)))));
     image.grab();
-    SetErrorSink(previous);
-    EXPECT_EQ(errors.size(), 2u);
+    EXPECT_EQ(errors.Texts.size(), 2u);
 }

@@ -294,3 +294,32 @@ TEST(JPEGImage, LibjpegFailuresWhileDecodingRaiseTheirMessageCodeFromEveryDraw)
         }
     }
 }
+
+TEST(JPEGImage, HugeDeclaredPicturesAreRefusedBeforeDecoding)
+{
+    const struct {
+        const char* Name;
+        bool Progressive;
+        std::uint16_t Width, Height;
+        int Code;
+    } cases[] = {
+        {"baseline, huge both ways", false, 65500, 65500, JERR_IMAGE_TOO_BIG},
+        {"baseline, very wide", false, 65487, 2530, JERR_IMAGE_TOO_BIG},
+        // Within the side bound, but its whole-image buffers pass the memory bound.
+        {"progressive colour", true, 10000, 10000, JERR_OUT_OF_MEMORY},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const TBytes jpeg = WriteJpeg(SampleImage(16, 16, false), {.Progressive = c.Progressive});
+        TJPEGImage image;
+        Load(image, WithDeclaredSize(jpeg, c.Width, c.Height));
+        EXPECT_EQ(image.Width(), c.Width); // the header alone still reads
+        try {
+            image.Bitmap();
+            ADD_FAILURE() << "decoded";
+        } catch (const EJPEG& e) {
+            EXPECT_EQ(e.Message(), JpegErrorText(c.Code));
+        }
+        EXPECT_FALSE(image.Decoded());
+    }
+}

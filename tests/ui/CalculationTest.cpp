@@ -1,11 +1,9 @@
 #include "MainWindowFixture.h"
 #include "app/ListView.h"
-#include "app/PageControl.h"
 #include "app/ProgressBar.h"
 #include "calc/PhaseResponse.h"
 #include "numtext/ParseDecimal.h"
 
-#include <QAbstractButton>
 #include <QLineEdit>
 #include <QTest>
 
@@ -13,33 +11,12 @@
 
 namespace {
 
-class TCalculationTest : public TMainWindowTest {
+class TCalculationTest : public TActiveWindowTest {
 protected:
-    void SetUp() override
-    {
-        StartUnder("ru_RU.UTF-8");
-        QApplication::setActiveWindow(Form);
-    }
-
     void Calculate()
     {
         Application->Idle();
         QTest::mouseClick(Form->Button1, Qt::LeftButton);
-    }
-
-    // Switches the inner pages as the user does, by pressing the page's button.
-    void ShowPage(int index)
-    {
-        auto buttons = Form->PageControl2->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly);
-        QTest::mouseClick(buttons.at(index), Qt::LeftButton);
-        ASSERT_EQ(Form->PageControl2->ActivePageIndex(), index);
-    }
-
-    void ClickRow(int row, int column = 1)
-    {
-        QTableView* list = Form->List;
-        const QRect cell = list->visualRect(Form->List->Items().index(row, column));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
     }
 
     AnsiString Cell(int row, int k) const { return AnsiString(Form->List->Items().Text(row, k)); }

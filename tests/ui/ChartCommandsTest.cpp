@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QFile>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -20,13 +19,12 @@ class TChartCommandsTest : public TChartWindowTest {
 protected:
     static TChartCommands& Commands(TChart* chart) { return *chart->findChild<TChartCommands*>(); }
 
-    // The entries of the menu open now, "(off)" after a disabled one; closes it.
+    // The entries of the menu open now, joined; closes it.
     static std::string CloseMenu()
     {
         QStringList entries;
         if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-            for (const QAction* action : menu->actions())
-                entries << action->text() + (action->isEnabled() ? "" : " (off)");
+            entries = MenuEntries(*menu);
             menu->close();
         }
         return entries.join(", ").toStdString();
@@ -82,9 +80,7 @@ TEST_F(TChartCommandsTest, AfterAZoomTheOriginalScaleUndoesIt)
     const double maximum = chart->BottomAxis().Maximum();
     Drag(chart, Qt::LeftButton, {100, 100}, {200, 180});
     ASSERT_TRUE(chart->ZoomedIn());
-    // The context-menu key, as the window system sends it to a focused chart.
-    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(), chart->mapToGlobal(QPoint()));
-    QCoreApplication::sendEvent(chart, &key);
+    PressContextMenuKey(chart);
     EXPECT_EQ(CloseMenu(), "Копировать изображение, Сохранить изображение…, Исходный масштаб");
     Commands(chart).Actions()[2]->trigger();
     QCoreApplication::processEvents();
@@ -95,10 +91,7 @@ TEST_F(TChartCommandsTest, AfterAZoomTheOriginalScaleUndoesIt)
 
 TEST_F(TChartCommandsTest, CopyAndPngGiveTheChartsPictureAndSvgItsDrawingWithTheAxisTitlesAsText)
 {
-    TChart* chart = Calculated(2);
-    // The axes settle on the second layout after new data.
-    chart->Invalidate();
-    QCoreApplication::processEvents();
+    TChart* chart = Settled(2);
     const QImage picture = chart->Canvas().Buffer().copy();
     TChartCommands& commands = Commands(chart);
     commands.Actions()[0]->trigger();

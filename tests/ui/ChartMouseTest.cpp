@@ -2,6 +2,7 @@
 // wheel events to the charts at their design size after the default Calculate.
 #include "ChartWindowFixture.h"
 #include "platform/SystemColors.h"
+#include "tests/chart/ChartTestSupport.h"
 
 #include <QWheelEvent>
 
@@ -162,10 +163,7 @@ TEST_F(TChartMouseTest, ARightDragPansChart2UntilItLeavesThePlotAndEachStepRedra
 
 TEST_F(TChartMouseTest, TheRubberBandIsNotXorOverThePictureAndOnlyAFullRedrawDrawsItAnew)
 {
-    TChart* chart = Calculated(1);
-    // The axes settle on the second layout after new data.
-    chart->Invalidate();
-    QCoreApplication::processEvents();
+    TChart* chart = Settled(1);
     const QImage before = chart->Canvas().Buffer().copy();
     const QRgb panel = ToQColor(chart->Color()).rgb();
     const int redraws = Redraws;
@@ -176,7 +174,7 @@ TEST_F(TChartMouseTest, TheRubberBandIsNotXorOverThePictureAndOnlyAFullRedrawDra
     EXPECT_EQ(Redraws, redraws);
     const QImage banded = chart->Canvas().Buffer().copy();
     for (const QPoint p : {QPoint(100, 100), QPoint(150, 100), QPoint(199, 179), QPoint(100, 150), QPoint(199, 120)})
-        EXPECT_EQ(banded.pixel(p) & 0xFFFFFF, ~(panel ^ before.pixel(p)) & 0xFFFFFF) << p.x() << "," << p.y();
+        EXPECT_EQ(PixelAt(banded, p.x(), p.y()), ~(panel ^ before.pixel(p)) & 0xFFFFFF) << p.x() << "," << p.y();
     for (const QPoint p : {QPoint(101, 101), QPoint(200, 180), QPoint(149, 120), QPoint(120, 139)})
         EXPECT_EQ(banded.pixel(p), before.pixel(p)) << p.x() << "," << p.y();
 

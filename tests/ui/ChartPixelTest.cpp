@@ -1,11 +1,7 @@
 // The two charts as drawn after the default Calculate, at the design size: frame,
 // axis lines, ticks, grid, curve, labels and titles where the rules put them.
-#include "MainWindowFixture.h"
-#include "app/PageControl.h"
-#include "chart/Chart.h"
-
-#include <QAbstractButton>
-#include <QTest>
+#include "ChartWindowFixture.h"
+#include "tests/chart/ChartTestSupport.h"
 
 #include <algorithm>
 
@@ -16,23 +12,8 @@ constexpr unsigned kGrey = 0x808080;
 constexpr unsigned kRed = 0xFF0000;
 constexpr unsigned kBlue = 0x0000FF;
 
-class TChartPixels : public TDesignWindowTest {
+class TChartPixels : public TChartWindowTest {
 protected:
-    void SetUp() override
-    {
-        TDesignWindowTest::SetUp();
-        QTest::mouseClick(Form->Button1, Qt::LeftButton);
-    }
-    // Shows the chart's page as the user does, then draws it.
-    const QImage& Shown(int page, TChart& chart)
-    {
-        const auto buttons = Form->PageControl2->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly);
-        QTest::mouseClick(buttons.at(page), Qt::LeftButton);
-        EXPECT_EQ(chart.size(), QSize(397, 419));
-        return chart.DrawPicture();
-    }
-    static unsigned At(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
-
     // The frame, the two axis lines 2 pixels wide, grey ticks 4 pixels long (minor
     // ones 2), and dotted grid lines only where a label stands. The ticks and the grid
     // are drawn after the axis line and the frame, so their grey lies over them.
@@ -49,37 +30,37 @@ protected:
         ASSERT_GE(bottomTicks.size(), 3u);
 
         for (int y = plot.Top; y <= plot.Bottom; ++y) {
-            EXPECT_EQ(At(image, plot.Right, y), kBlack) << "right frame " << y;
-            EXPECT_NE(At(image, plot.Right + 1, y), kBlack) << y;
+            EXPECT_EQ(PixelAt(image, plot.Right, y), kBlack) << "right frame " << y;
+            EXPECT_NE(PixelAt(image, plot.Right + 1, y), kBlack) << y;
             if (y == plot.Bottom)
                 continue;
-            EXPECT_EQ(At(image, plot.Left, y), isLeftTick(y) ? kGrey : kBlack) << "left axis " << y;
-            const unsigned outer = At(image, plot.Left - 1, y);
+            EXPECT_EQ(PixelAt(image, plot.Left, y), isLeftTick(y) ? kGrey : kBlack) << "left axis " << y;
+            const unsigned outer = PixelAt(image, plot.Left - 1, y);
             if (isLeftTick(y) || outer != kBlack) {
                 EXPECT_EQ(outer, kGrey) << "left axis " << y;
                 const int length = isLeftTick(y) ? 4 : 2;
-                EXPECT_EQ(At(image, plot.Left - length, y), kGrey) << "tick " << y;
-                EXPECT_NE(At(image, plot.Left - length - 1, y), kGrey) << "tick " << y;
+                EXPECT_EQ(PixelAt(image, plot.Left - length, y), kGrey) << "tick " << y;
+                EXPECT_NE(PixelAt(image, plot.Left - length - 1, y), kGrey) << "tick " << y;
             }
         }
         for (int x = plot.Left; x <= plot.Right; ++x) {
             // The left axis, drawn after the bottom one, covers the bottom one's grid at its line.
-            EXPECT_EQ(At(image, x, plot.Top), isBottomTick(x) && x != plot.Left ? kGrey : kBlack) << "top frame " << x;
+            EXPECT_EQ(PixelAt(image, x, plot.Top), isBottomTick(x) && x != plot.Left ? kGrey : kBlack) << "top frame " << x;
             if (x == plot.Right)
                 continue;
-            EXPECT_EQ(At(image, x, plot.Bottom), kBlack) << "bottom axis " << x;
-            const unsigned inner = At(image, x, plot.Bottom - 1);
+            EXPECT_EQ(PixelAt(image, x, plot.Bottom), kBlack) << "bottom axis " << x;
+            const unsigned inner = PixelAt(image, x, plot.Bottom - 1);
             EXPECT_TRUE(inner == kBlack || (inner == kGrey && isBottomTick(x))) << "bottom axis " << x;
         }
         for (const int x : bottomTicks) {
             for (int y = plot.Bottom + 1; y <= plot.Bottom + 4; ++y)
-                EXPECT_EQ(At(image, x, y), kGrey) << "bottom tick " << x;
-            EXPECT_NE(At(image, x, plot.Bottom + 5), kGrey) << x;
+                EXPECT_EQ(PixelAt(image, x, y), kGrey) << "bottom tick " << x;
+            EXPECT_NE(PixelAt(image, x, plot.Bottom + 5), kGrey) << x;
         }
         // Inside the plot grey lies only on grid lines, in dots of 3 with gaps of 3.
         for (int y = plot.Top + 1; y < plot.Bottom - 1; ++y)
             for (int x = plot.Left + 1; x < plot.Right; ++x) {
-                if (At(image, x, y) != kGrey)
+                if (PixelAt(image, x, y) != kGrey)
                     continue;
                 const bool onColumn = isBottomTick(x) && (y - plot.Top) % 6 < 3;
                 const bool onRow = isLeftTick(y) && (x - plot.Left) % 6 < 3;
@@ -96,7 +77,7 @@ protected:
         for (int i = 0; i + 1 < series.PointCount(); ++i) {
             const int x = series.PointScreenX(i), y = series.PointScreenY(i);
             if (x > plot.Left && x < plot.Right && y > plot.Top && y < plot.Bottom - 1) {
-                EXPECT_EQ(At(image, x, y), kRed) << i;
+                EXPECT_EQ(PixelAt(image, x, y), kRed) << i;
                 ++checked;
             }
         }
@@ -123,7 +104,7 @@ protected:
             QRect box;
             for (int y = top; y < bottomEdge; ++y)
                 for (int x = left; x < right; ++x)
-                    if (At(image, x, y) == kBlue)
+                    if (PixelAt(image, x, y) == kBlue)
                         box |= QRect(x, y, 1, 1);
             return box;
         };
@@ -143,7 +124,7 @@ protected:
 
 TEST_F(TChartPixels, TheAttenuationChartAfterTheDefaultCalculate)
 {
-    const QImage& image = Shown(1, *Form->Chart1);
+    const QImage& image = Calculated(1)->Picture();
     ExpectAxesAndGrid(image, *Form->Chart1);
     ExpectCurve(image, *Form->Chart1, Form->Series1);
     ExpectLabelsAndTitles(image, *Form->Chart1, Form->Series1);
@@ -151,7 +132,7 @@ TEST_F(TChartPixels, TheAttenuationChartAfterTheDefaultCalculate)
 
 TEST_F(TChartPixels, ThePhaseChartForTheFirstRow)
 {
-    const QImage& image = Shown(2, *Form->Chart2);
+    const QImage& image = Calculated(2)->Picture();
     ASSERT_EQ(Form->Series2.PointCount(), 199);
     ExpectAxesAndGrid(image, *Form->Chart2);
     ExpectCurve(image, *Form->Chart2, Form->Series2);
@@ -160,11 +141,9 @@ TEST_F(TChartPixels, ThePhaseChartForTheFirstRow)
 
 TEST_F(TChartPixels, BeforeAnyCalculationEachAxisShowsTheLabelZeroInItsMiddle)
 {
-    Windows.reset();
-    StartUnder("ru_RU.UTF-8");
-    const QImage& image = Shown(1, *Form->Chart1);
+    const QImage& image = Shown(1)->Picture();
     TChart& chart = *Form->Chart1;
     EXPECT_EQ(chart.LeftAxis().TickPositions(), std::vector<int>{chart.LeftAxis().AxisCenter()});
     EXPECT_EQ(chart.BottomAxis().TickPositions(), std::vector<int>{chart.BottomAxis().AxisCenter()});
-    EXPECT_EQ(At(image, chart.PlotRect().Right, chart.PlotRect().Top), kBlack);
+    EXPECT_EQ(PixelAt(image, chart.PlotRect().Right, chart.PlotRect().Top), kBlack);
 }

@@ -2,7 +2,6 @@
 // The two charts at their design size after the default Calculate, and the mouse
 // sent to them as the window system sends it.
 #include "MainWindowFixture.h"
-#include "app/PageControl.h"
 #include "chart/Chart.h"
 
 #include <QApplication>
@@ -48,12 +47,19 @@ protected:
     }
     TChart* Shown(int page)
     {
-        Form->PageControl2->SetActivePageIndex(page);
-        Form->PageControl2Change();
+        ShowPage(page);
         TChart* chart = page == 1 ? Form->Chart1 : Form->Chart2;
         chart->OnAfterDraw = [this] { ++Redraws; };
         QCoreApplication::processEvents();
         EXPECT_EQ(chart->size(), QSize(397, 419));
+        return chart;
+    }
+    // Calculated, then drawn again: the axes settle on the second layout after new data.
+    TChart* Settled(int page)
+    {
+        TChart* chart = Calculated(page);
+        chart->Invalidate();
+        QCoreApplication::processEvents();
         return chart;
     }
 

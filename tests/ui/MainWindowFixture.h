@@ -3,13 +3,18 @@
 #include "GuiTestSupport.h"
 #include "app/Button.h"
 #include "app/Edit.h"
+#include "app/ListView.h"
+#include "app/PageControl.h"
 #include "numtext/DecimalSeparators.h"
 #include "platform/Scaling.h"
 #include "ui/ProgramWindows.h"
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QEventLoop>
+#include <QTest>
 #include <QTimer>
 
 #include <memory>
@@ -42,9 +47,35 @@ protected:
 
     bool CalculateEnabled() const { return Form->Button1->isEnabled(); }
 
+    // Switches the inner pages as the user does, by pressing the page's button.
+    void ShowPage(int index)
+    {
+        const auto buttons = Form->PageControl2->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly);
+        QTest::mouseClick(buttons.at(index), Qt::LeftButton);
+        ASSERT_EQ(Form->PageControl2->ActivePageIndex(), index);
+    }
+
+    // Clicks a row's cell as the user does, scrolled into view first.
+    void ClickRow(int row, int column = 1)
+    {
+        const QModelIndex index = Form->List->Items().index(row, column);
+        Form->List->scrollTo(index);
+        QTest::mouseClick(Form->List->viewport(), Qt::LeftButton, {}, Form->List->visualRect(index).center());
+    }
+
     TErrorBoxes Boxes;
     std::unique_ptr<TProgramWindows> Windows;
     TForm1* Form = nullptr;
+};
+
+// The window made the active one, so that clicks and keys reach it as the user's do.
+class TActiveWindowTest : public TMainWindowTest {
+protected:
+    void SetUp() override
+    {
+        StartUnder("ru_RU.UTF-8");
+        QApplication::setActiveWindow(Form);
+    }
 };
 
 // The window laid out at its design resolution, so positions and sizes read as stored.

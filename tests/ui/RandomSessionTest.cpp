@@ -6,7 +6,6 @@
 #include "app/PageControl.h"
 #include "ui/InputTexts.h"
 
-#include <QAbstractButton>
 #include <QTest>
 #include <QTimer>
 
@@ -16,14 +15,8 @@
 
 namespace {
 
-class TRandomSession : public TMainWindowTest {
+class TRandomSession : public TActiveWindowTest {
 protected:
-    void SetUp() override
-    {
-        StartUnder("ru_RU.UTF-8");
-        QApplication::setActiveWindow(Form);
-    }
-
     template <class T>
     const T& Pick(const std::vector<T>& items) { return items[Draw(items.size())]; }
     std::size_t Draw(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(Rng); }
@@ -65,19 +58,6 @@ protected:
     {
         field->selectAll();
         field->insert(text);
-    }
-
-    void ClickPage(int index)
-    {
-        auto buttons = Form->PageControl2->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly);
-        QTest::mouseClick(buttons.at(index), Qt::LeftButton);
-    }
-
-    void ClickRow(int row)
-    {
-        const QModelIndex index = Form->List->Items().index(row, 1);
-        Form->List->scrollTo(index);
-        QTest::mouseClick(Form->List->viewport(), Qt::LeftButton, {}, Form->List->visualRect(index).center());
     }
 
     std::vector<AnsiString> RowTexts() const
@@ -136,7 +116,7 @@ TEST_F(TRandomSession, ThousandsOfRandomActionsKeepTheWindowConsistent)
         } else if (kind == 7 && rows > 0) {
             QTest::keyClick(Form->List, Chance(0.5) ? Qt::Key_Down : Qt::Key_Up);
         } else if (kind == 8) {
-            ClickPage(Chance(0.5) ? 0 : static_cast<int>(Draw(3)));
+            ShowPage(Chance(0.5) ? 0 : static_cast<int>(Draw(3)));
         } else if (kind == 9 && inputPage && Chance(0.1)) {
             QTimer::singleShot(0, Form2, [] { Form2->Button1->click(); });
             QTest::mouseClick(Form->Button2, Qt::LeftButton);
