@@ -12,10 +12,10 @@ double TCustomChartAxis::LabelStep()
 {
     FChart.SetCanvasFont(*FLabelsFont);
     // How much room one label takes along the axis.
-    const bool byWidth = FHorizontal ? !(FLabelsAngle == 90 || FLabelsAngle == 270)
+    const bool byWidth = IsHorizontal() ? !(FLabelsAngle == 90 || FLabelsAngle == 270)
                                      : !(FLabelsAngle == 0 || FLabelsAngle == 180);
-    const int size = std::max(SizeAcross(ValueLabelText(FRangeMax), byWidth),
-                              SizeAcross(ValueLabelText(FRangeMin), byWidth));
+    const int size = std::max(SizeAcross(ValueLabelText(RangeMax()), byWidth),
+                              SizeAcross(ValueLabelText(RangeMin()), byWidth));
     int maxCount = 1;
     if (size > 0) {
         const int gap = FLabelsSeparation > 0 ? size + RoundPixel(FLabelsSeparation * 0.01L * size) : size;

@@ -21,7 +21,7 @@ TAxisLabelStyle TCustomChartAxis::EffectiveLabelStyle() const
             continue;
         considered = true;
         // A line series keeps its values in Y, so its labels belong to the horizontal axis.
-        if (FHorizontal && series->LabelCount() > 0 && !series->PointLabel(0).empty())
+        if (IsHorizontal() && series->LabelCount() > 0 && !series->PointLabel(0).empty())
             return talText;
     }
     return considered ? talValue : talNone;
@@ -49,7 +49,7 @@ void TCustomChartAxis::DrawLabel(int pos, const AnsiString& text)
         AddTick(pos);
     FChart.SetCanvasFont(*FLabelsFont);
     FChart.Canvas().SetBrush(FChart.Color(), bsClear);
-    if (FHorizontal)
+    if (IsHorizontal())
         DrawAxisText(pos, FLabelsPos, text, FLabelsAngle);
     else
         DrawAxisText(FLabelsPos, pos, text, FLabelsAngle);
@@ -58,7 +58,7 @@ void TCustomChartAxis::DrawLabel(int pos, const AnsiString& text)
 void TCustomChartAxis::PlaceValueLabel(double value)
 {
     const int pos = ValueToPos(value);
-    if (!FLabelsOnAxis && !(FAxisStart < pos && pos < FAxisEnd))
+    if (!FLabelsOnAxis && !(AxisStart() < pos && pos < AxisEnd()))
         return;
     if (!FTickOnLabelsOnly)
         AddTick(pos);
@@ -70,16 +70,16 @@ void TCustomChartAxis::DrawValueLabels(double step)
 {
     if (!(std::fabs(RangeSize() / static_cast<long double>(step)) < 10000))
         return;
-    double value = FRangeMin == FRangeMax || !FRoundFirstLabel
-        ? FRangeMax
-        : static_cast<double>(std::trunc(FRangeMax / static_cast<long double>(step)) * step);
-    while (value > FRangeMax) {
+    double value = RangeMin() == RangeMax() || !FRoundFirstLabel
+        ? RangeMax()
+        : static_cast<double>(std::trunc(RangeMax() / static_cast<long double>(step)) * step);
+    while (value > RangeMax()) {
         const double next = value - step;
         if (next == value)
             return;
         value = next;
     }
-    const double limit = static_cast<double>((FRangeMin - 1e-12L) / 1.000000000001L);
+    const double limit = static_cast<double>((RangeMin() - 1e-12L) / 1.000000000001L);
     // Labels run from the top of the range down. A range of size 0 shows its one value
     // once: further steps of 1e-12 would only repeat it on the same pixel, or leave a
     // large value unchanged and never end.
@@ -95,7 +95,7 @@ void TCustomChartAxis::DrawValueLabels(double step)
 
 void TCustomChartAxis::DrawCustomValueLabels(double step)
 {
-    double value = FRangeMin;
+    double value = RangeMin();
     bool stop = true;
     for (int index = 0; index <= 2000; ++index) {
         FChart.OnGetNextAxisLabel(*this, index, value, stop);
@@ -104,7 +104,7 @@ void TCustomChartAxis::DrawCustomValueLabels(double step)
                 DrawValueLabels(step);
             return;
         }
-        if (!(FRangeMin - 1e-7 <= value && value <= FRangeMax + 1e-7))
+        if (!(RangeMin() - 1e-7 <= value && value <= RangeMax() + 1e-7))
             return;
         PlaceValueLabel(value);
     }
@@ -143,13 +143,13 @@ void TCustomChartAxis::DrawSeriesLabels(TAxisLabelStyle style)
         return;
 
     FChart.SetCanvasFont(*FLabelsFont);
-    const bool along = FHorizontal != (FLabelsAngle == 90 || FLabelsAngle == 270);
+    const bool along = IsHorizontal() != (FLabelsAngle == 90 || FLabelsAngle == 270);
     // With one series whose X values ascend on a horizontal axis that is not reversed,
     // label positions never decrease. A label then fits only at or beyond the end of
     // the half-width claimed by the one before it, so the labels in between can be
     // passed over unseen: they would be measured and dropped without a tick. This is
     // what keeps a curve of a million labelled points from measuring every label.
-    const bool ascending = listed.size() == 1 && FHorizontal && !FInverted && AxisLength() >= 0
+    const bool ascending = listed.size() == 1 && IsHorizontal() && !Inverted() && AxisLength() >= 0
         && listed.front()->XValues().ScaledAscending() && FTickOnLabelsOnly && FLabels
         && FLabelsSeparation != 0 && !FChart.OnGetAxisLabel;
     TChartSeries* const only = listed.front();
@@ -159,7 +159,7 @@ void TCustomChartAxis::DrawSeriesLabels(TAxisLabelStyle style)
     const auto firstReaching = [&](int from, int target) {
         const auto reaches = [&](int index) {
             const double value = only->XValueAt(index);
-            return value > FRangeMax || (value >= FRangeMin && ValueToPos(value) >= target);
+            return value > RangeMax() || (value >= RangeMin() && ValueToPos(value) >= target);
         };
         if (from > last || reaches(from))
             return from;
@@ -203,9 +203,9 @@ void TCustomChartAxis::DrawSeriesLabels(TAxisLabelStyle style)
         if (!series)
             continue;
         const AnsiString text = SeriesLabelText(*series, i, style);
-        const double value = FHorizontal ? series->XValueAt(i) : series->YValueAt(i);
-        if (!(FRangeMin <= value && value <= FRangeMax)) {
-            if (ascending && value > FRangeMax)
+        const double value = IsHorizontal() ? series->XValueAt(i) : series->YValueAt(i);
+        if (!(RangeMin() <= value && value <= RangeMax())) {
+            if (ascending && value > RangeMax())
                 break;
             continue;
         }

@@ -10,7 +10,7 @@ void TCustomChartAxis::DrawTitle()
         return;
     FChart.SetCanvasFont(FTitle.Font());
     FChart.Canvas().SetBrush(FChart.Color(), bsClear);
-    if (FHorizontal)
+    if (IsHorizontal())
         DrawAxisText(AxisCenter(), FTitlePos, FTitle.Caption(), FTitle.Angle());
     else
         DrawAxisText(FTitlePos, AxisCenter(), FTitle.Caption(), FTitle.Angle());
@@ -21,12 +21,12 @@ void TCustomChartAxis::PaintAxis()
     FChart.SetCanvasFont(*FLabelsFont);
     const double step = LabelStep();
     const TRect& plot = FChart.PlotRect();
-    const int edge = FHorizontal ? (FOtherSide ? plot.Top : plot.Bottom) : (FOtherSide ? plot.Right : plot.Left);
+    const int edge = IsHorizontal() ? (FOtherSide ? plot.Top : plot.Bottom) : (FOtherSide ? plot.Right : plot.Left);
     FLinePos = Shifted(edge, plot);
     DrawTitle();
     FTickPositions.clear();
     const TAxisLabelStyle style = EffectiveLabelStyle();
-    if (step > 0 && FRangeMax >= FRangeMin) {
+    if (step > 0 && RangeMax() >= RangeMin()) {
         switch (style) {
         case talValue:
             if (FChart.OnGetNextAxisLabel)
@@ -48,7 +48,7 @@ void TCustomChartAxis::PaintAxis()
 void TCustomChartAxis::DrawTick(int pos, int from, int length)
 {
     TChartCanvas3D& canvas = FChart.Canvas();
-    if (FHorizontal)
+    if (IsHorizontal())
         canvas.VerticalLine(pos, from, from + length);
     else
         canvas.HorizontalLine(from, from + length, pos);
@@ -61,7 +61,7 @@ void TCustomChartAxis::DrawGridLine(int pos, const TChartPen& pen)
     if (pen.Color() == AutoColor)
         canvas.Pen().Color = 0x808080;
     const TRect& plot = FChart.PlotRect();
-    if (FHorizontal)
+    if (IsHorizontal())
         canvas.VerticalLine(pos, plot.Top, plot.Bottom);
     else
         canvas.HorizontalLine(plot.Left, plot.Right, pos);
@@ -75,7 +75,7 @@ std::vector<int> TCustomChartAxis::MinorTickPositions() const
         return minor;
     const int count = FMinorTickCount;
     const auto keep = [&](int pos) {
-        if (FAxisStart < pos && pos < FAxisEnd)
+        if (AxisStart() < pos && pos < AxisEnd())
             minor.push_back(pos);
     };
     if (p.size() >= 2) {
@@ -96,13 +96,13 @@ void TCustomChartAxis::DrawTicksAndGrid()
 {
     TChartCanvas3D& canvas = FChart.Canvas();
     // Ticks point away from the plot: down and right on the near sides' mirror images.
-    const int outward = (FHorizontal != FOtherSide) ? 1 : -1;
+    const int outward = (IsHorizontal() != FOtherSide) ? 1 : -1;
     if (FAxisPen.Visible()) {
         canvas.ApplyChartPen(FAxisPen);
-        if (FHorizontal)
-            canvas.HorizontalLine(FAxisStart, FAxisEnd, FLinePos);
+        if (IsHorizontal())
+            canvas.HorizontalLine(AxisStart(), AxisEnd(), FLinePos);
         else
-            canvas.VerticalLine(FLinePos, FAxisStart, FAxisEnd);
+            canvas.VerticalLine(FLinePos, AxisStart(), AxisEnd());
     }
     if (FTicks.Visible()) {
         canvas.ApplyChartPen(FTicks);

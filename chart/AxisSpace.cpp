@@ -19,7 +19,7 @@ int TCustomChartAxis::TickExtent() const
 
 bool TCustomChartAxis::RunsAlong(int angle) const
 {
-    return FHorizontal ? angle == 0 || angle == 180 : angle == 90 || angle == 270;
+    return IsHorizontal() ? angle == 0 || angle == 180 : angle == 90 || angle == 270;
 }
 
 int TCustomChartAxis::LabelsExtent()
@@ -32,12 +32,12 @@ int TCustomChartAxis::LabelsExtent()
         return canvas.FontHeight();
     switch (EffectiveLabelStyle()) {
     case talValue: {
-        double lo = FRangeMin;
-        double hi = FRangeMax;
+        double lo = RangeMin();
+        double hi = RangeMax();
         if (FRoundFirstLabel) {
             const double step = LabelStep(); // leaves the labels' font on the canvas
-            lo = static_cast<double>(std::trunc(FRangeMin / static_cast<long double>(step)) * step);
-            hi = static_cast<double>(std::trunc(FRangeMax / static_cast<long double>(step)) * step);
+            lo = static_cast<double>(std::trunc(RangeMin() / static_cast<long double>(step)) * step);
+            hi = static_cast<double>(std::trunc(RangeMax() / static_cast<long double>(step)) * step);
         }
         return std::max(WidestLine(ValueLabelText(hi, false)), WidestLine(ValueLabelText(lo, false)))
             + canvas.TextWidthOf(" ");
@@ -73,7 +73,7 @@ int TCustomChartAxis::TitleExtent()
 
 int TCustomChartAxis::Cut(TRect& rect, int n) const
 {
-    if (FHorizontal)
+    if (IsHorizontal())
         return FOtherSide ? (rect.Top += n) : (rect.Bottom -= n);
     return FOtherSide ? (rect.Right -= n) : (rect.Left += n);
 }
@@ -82,10 +82,10 @@ int TCustomChartAxis::Shifted(int pos, const TRect& rect) const
 {
     if (FPositionPercent == 0)
         return pos;
-    int shift = RoundPixel(FPositionPercent * 0.01L * (FHorizontal ? rect.Height() : rect.Width()));
+    int shift = RoundPixel(FPositionPercent * 0.01L * (IsHorizontal() ? rect.Height() : rect.Width()));
     if (FOtherSide)
         shift = -shift;
-    return FHorizontal ? pos - shift : pos + shift;
+    return IsHorizontal() ? pos - shift : pos + shift;
 }
 
 void TCustomChartAxis::ReserveAxisSpace(TRect& rect)
@@ -105,10 +105,10 @@ bool TCustomChartAxis::AxisHitTest(int x, int y) const
 {
     if (!FChart.AxisIsShown(*this))
         return false;
-    const int lo = std::min(FAxisStart, FAxisEnd);
-    const int hi = std::max(FAxisStart, FAxisEnd);
+    const int lo = std::min(AxisStart(), AxisEnd());
+    const int hi = std::max(AxisStart(), AxisEnd());
     const int bandStart = FLabelsPos < FLinePos ? FLabelsPos : FLinePos - 3;
     const int bandEnd = FLabelsPos < FLinePos ? FLinePos + 3 : FLabelsPos;
-    const TRect band = FHorizontal ? TRect{lo, bandStart, hi, bandEnd} : TRect{bandStart, lo, bandEnd, hi};
+    const TRect band = IsHorizontal() ? TRect{lo, bandStart, hi, bandEnd} : TRect{bandStart, lo, bandEnd, hi};
     return band.Contains(x, y);
 }

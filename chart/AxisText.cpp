@@ -47,7 +47,7 @@ void TCustomChartAxis::DrawAxisText(int x, int y, const AnsiString& text, int an
     TChartCanvas3D& canvas = FChart.Canvas();
     const int n = LineCount(text);
     const int h = canvas.FontHeight();
-    if (angle == 0 && FHorizontal) {
+    if (angle == 0 && IsHorizontal()) {
         // Centred on x, below y on the bottom axis, above it on the top axis.
         if (FOtherSide) {
             canvas.SetTextAlign(htaCenter, vtaBottom);

@@ -3,6 +3,7 @@
 // range set by hand), places itself along the plot rectangle, turns values into
 // pixels and back, chooses the step of its value labels, and draws its labels,
 // ticks, grid lines, axis line and title after reserving the room they need.
+#include "chart/AxisMapping.h"
 #include "chart/AxisTitle.h"
 #include "chart/ChartFont.h"
 #include "chart/ChartObject.h"
@@ -28,7 +29,7 @@ public:
     TCustomChartAxis& operator=(const TCustomChartAxis&) = delete;
 
     TCustomAxisPanel& ParentChart() const { return FChart; }
-    bool IsHorizontal() const { return FHorizontal; }
+    bool IsHorizontal() const { return FMapping.Horizontal; }
     bool IsOtherSide() const { return FOtherSide; }
     bool IsDepth() const { return FDepth; }
 
@@ -52,8 +53,8 @@ public:
     int LabelsSeparation() const { return FLabelsSeparation; }
     // AxisException when negative.
     void SetLabelsSeparation(int value);
-    bool Inverted() const { return FInverted; }
-    void SetInverted(bool value) { SetProperty(FInverted, value); }
+    bool Inverted() const { return FMapping.Inverted; }
+    void SetInverted(bool value) { SetProperty(FMapping.Inverted, value); }
     // The scale stays linear; the flag is kept with its checks.
     bool Logarithmic() const { return FLogarithmic; }
     void SetLogarithmic(bool value);
@@ -75,13 +76,13 @@ public:
     void SetRoundFirstLabel(bool value) { SetProperty(FRoundFirstLabel, value); }
 
     // The working range of the last layout, and the axis' place along the plot.
-    double RangeMin() const { return FRangeMin; }
-    double RangeMax() const { return FRangeMax; }
-    double RangeSize() const { return FRangeMax - FRangeMin; }
-    int AxisStart() const { return FAxisStart; }
-    int AxisEnd() const { return FAxisEnd; }
-    int AxisLength() const { return FAxisEnd - FAxisStart; }
-    int AxisCenter() const { return (FAxisStart + FAxisEnd) / 2; } // truncated toward zero
+    double RangeMin() const { return FMapping.RangeMin; }
+    double RangeMax() const { return FMapping.RangeMax; }
+    double RangeSize() const { return FMapping.RangeSize(); }
+    int AxisStart() const { return FMapping.Start; }
+    int AxisEnd() const { return FMapping.End; }
+    int AxisLength() const { return FMapping.Length(); }
+    int AxisCenter() const { return FMapping.Center(); } // truncated toward zero
     int LinePos() const { return FLinePos; }
     int LabelsPos() const { return FLabelsPos; }
     int TitlePos() const { return FTitlePos; }
@@ -93,13 +94,13 @@ public:
     // Widens the range so that the data keeps the given pixels from the axis' ends.
     void FitRangeToMargins(int startMargin, int endMargin);
     // The pixel of a value: the axis' middle for a range of size 0 or a value far off the axis.
-    int ValueToPos(double value) const;
+    int ValueToPos(double value) const { return FMapping.ValueToPos(value); }
     // The same, except that a value too far off the axis for a pixel (or no number)
     // lies far beyond the axis' end on its side, not in the middle: a line through it
     // then leaves the plot instead of cutting across it.
-    int ValueToPosClamped(double value) const;
+    int ValueToPosClamped(double value) const { return FMapping.ValueToPosClamped(value); }
     // The value at a pixel; 0 for an axis of no length.
-    double PosToValue(int pos) const;
+    double PosToValue(int pos) const { return FMapping.PosToValue(pos); }
 
     // The step between value labels, from the room two labels need.
     double LabelStep();
@@ -184,9 +185,6 @@ private:
         StoreChanged(field, value, [this] { Invalidate(); });
     }
     void Invalidate();
-    // The value's distance in pixels from the range's low end along the axis, unrounded.
-    long double Offset(double value) const;
-    int PosFromOffset(long double offset) const;
     // Whether labels of this axis run along it (else across it) at the angle.
     bool RunsAlong(int angle) const;
     int SizeAcross(std::string_view text, bool along);
@@ -210,7 +208,8 @@ private:
     AnsiString SeriesLabelText(TChartSeries& series, int index, TAxisLabelStyle style);
 
     TCustomAxisPanel& FChart;
-    const bool FHorizontal;
+    // The range, the place along the plot, and the orientation.
+    TAxisMapping FMapping;
     const bool FOtherSide;
     const bool FDepth;
 
@@ -221,7 +220,6 @@ private:
     double FMaximum = 0;
     double FIncrement = 0;
     int FLabelsSeparation = 10;
-    bool FInverted = false;
     bool FLogarithmic = false;
     int FLogarithmicBase = 10;
     double FStartPosition = 0;
@@ -232,10 +230,6 @@ private:
     bool FExactDateTime = true;
     bool FRoundFirstLabel = true;
 
-    double FRangeMin = 0;
-    double FRangeMax = 0;
-    int FAxisStart = 0;
-    int FAxisEnd = 0;
     int FLinePos = 0;
     int FLabelsPos = 0;
     int FTitlePos = 0;
