@@ -142,7 +142,6 @@ void TCustomChartAxis::DrawSeriesLabels(TAxisLabelStyle style)
     if (first == -1)
         return;
 
-    FChart.SetCanvasFont(*FLabelsFont);
     const bool along = IsHorizontal() != (FLabelsAngle == 90 || FLabelsAngle == 270);
     // With one series whose X values ascend on a horizontal axis that is not reversed,
     // label positions never decrease. A label then fits only at or beyond the end of
@@ -214,7 +213,7 @@ void TCustomChartAxis::DrawSeriesLabels(TAxisLabelStyle style)
             AddTick(pos);
         if (!FLabels)
             continue;
-        const int size = SizeAcross(text, along);
+        const int size = SizeAcross(text, along, *FLabelsFont);
         // The first label, or any with no separation asked for, claims half its size.
         const bool spaced = FLabelsSeparation != 0 && prev != -1;
         const int half = spaced ? (size + static_cast<int>(std::trunc(size * 0.02L * FLabelsSeparation))) / 2 : size / 2;

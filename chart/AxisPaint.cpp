@@ -18,7 +18,6 @@ void TCustomChartAxis::DrawTitle()
 
 void TCustomChartAxis::PaintAxis()
 {
-    FChart.SetCanvasFont(*FLabelsFont);
     const double step = LabelStep();
     const TRect& plot = FChart.PlotRect();
     const int edge = IsHorizontal() ? (FOtherSide ? plot.Top : plot.Bottom) : (FOtherSide ? plot.Right : plot.Left);

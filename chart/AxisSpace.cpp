@@ -26,27 +26,27 @@ int TCustomChartAxis::LabelsExtent()
 {
     if (FLabelsSize != 0)
         return FLabelsSize;
-    FChart.SetCanvasFont(*FLabelsFont);
-    TChartCanvas3D& canvas = FChart.Canvas();
+    const TChartFont& font = *FLabelsFont;
+    TTextMetrics& metrics = FChart.Canvas().TextMetrics();
     if (RunsAlong(FLabelsAngle))
-        return canvas.FontHeight();
+        return metrics.TextHeight(font);
     switch (EffectiveLabelStyle()) {
     case talValue: {
         double lo = RangeMin();
         double hi = RangeMax();
         if (FRoundFirstLabel) {
-            const double step = LabelStep(); // leaves the labels' font on the canvas
+            const double step = LabelStep();
             lo = static_cast<double>(std::trunc(RangeMin() / static_cast<long double>(step)) * step);
             hi = static_cast<double>(std::trunc(RangeMax() / static_cast<long double>(step)) * step);
         }
-        return std::max(WidestLine(ValueLabelText(hi, false)), WidestLine(ValueLabelText(lo, false)))
-            + canvas.TextWidthOf(" ");
+        return std::max(WidestLine(ValueLabelText(hi, false), font), WidestLine(ValueLabelText(lo, false), font))
+            + metrics.TextWidth(font, " ");
     }
     case talText: {
         int widest = 0;
         for (TChartSeries* series : FChart.SeriesList())
             for (int i = 0; i < series->LabelCount(); ++i)
-                widest = std::max(widest, WidestLine(series->PointLabel(i)));
+                widest = std::max(widest, WidestLine(series->PointLabel(i), font));
         return widest;
     }
     case talMark: {
@@ -54,7 +54,7 @@ int TCustomChartAxis::LabelsExtent()
         for (TChartSeries* series : FChart.SeriesList())
             if (series->Active())
                 for (int i = 0; i < series->PointCount(); ++i)
-                    widest = std::max(widest, WidestLine(FormatDecimal(series->ValueFormat(), series->YValueAt(i))));
+                    widest = std::max(widest, WidestLine(FormatDecimal(series->ValueFormat(), series->YValueAt(i)), font));
         return widest;
     }
     default:
@@ -66,9 +66,9 @@ int TCustomChartAxis::TitleExtent()
 {
     if (FTitleSize != 0)
         return FTitleSize;
-    FChart.SetCanvasFont(FTitle.Font());
-    TChartCanvas3D& canvas = FChart.Canvas();
-    return RunsAlong(FTitle.Angle()) ? canvas.FontHeight() : canvas.TextWidthOf(FTitle.Caption());
+    TTextMetrics& metrics = FChart.Canvas().TextMetrics();
+    const TChartFont& font = FTitle.Font();
+    return RunsAlong(FTitle.Angle()) ? metrics.TextHeight(font) : metrics.TextWidth(font, FTitle.Caption());
 }
 
 int TCustomChartAxis::Cut(TRect& rect, int n) const

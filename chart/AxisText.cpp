@@ -1,46 +1,9 @@
-// Measuring and placing an axis' texts (labels and title) of one or more lines for its side and angle.
+// Placing an axis' texts (labels and title) of one or more lines for its side and angle.
 #include "chart/ChartAxis.h"
 
 #include "chart/AxisPanel.h"
 #include "chart/PixelRound.h"
-
-#include <algorithm>
-
-namespace {
-
-// Calls f with each line of the text, the lines separated by carriage returns.
-template <class F>
-void ForEachLine(std::string_view text, F f)
-{
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t end = text.find('\r', start);
-        f(text.substr(start, end - start));
-        if (end == std::string_view::npos)
-            return;
-        start = end + 1;
-    }
-}
-
-int LineCount(std::string_view text)
-{
-    return 1 + static_cast<int>(std::count(text.begin(), text.end(), '\r'));
-}
-
-} // namespace
-
-int TCustomChartAxis::WidestLine(std::string_view text)
-{
-    TChartCanvas3D& canvas = FChart.Canvas();
-    int widest = 0;
-    ForEachLine(text, [&](std::string_view line) { widest = std::max(widest, canvas.TextWidthOf(line)); });
-    return widest;
-}
-
-int TCustomChartAxis::SizeAcross(std::string_view text, bool along)
-{
-    return along ? WidestLine(text) : FChart.Canvas().FontHeight() * LineCount(text);
-}
+#include "chart/TextLines.h"
 
 void TCustomChartAxis::DrawAxisText(int x, int y, const AnsiString& text, int angle)
 {

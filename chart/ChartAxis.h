@@ -3,6 +3,7 @@
 // range set by hand), places itself along the plot rectangle, turns values into
 // pixels and back, chooses the step of its value labels, and draws its labels,
 // ticks, grid lines, axis line and title after reserving the room they need.
+#include "chart/AxisLabelStep.h"
 #include "chart/AxisMapping.h"
 #include "chart/AxisTitle.h"
 #include "chart/ChartFont.h"
@@ -102,12 +103,13 @@ public:
     // The value at a pixel; 0 for an axis of no length.
     double PosToValue(int pos) const { return FMapping.PosToValue(pos); }
 
-    // The step between value labels, from the room two labels need.
+    // The step between value labels, from the room the labels of the range's ends
+    // take in the labels font.
     double LabelStep();
     // The smallest step of the 1-2-5 sequence (or Increment raised along it) that
     // leaves at most the given number of labels.
-    double StepForLabelCount(int maxCount) const;
-    static double NextLabelStep(double x);
+    double StepForLabelCount(int maxCount) const { return ::StepForLabelCount(StepRule(), RangeSize(), maxCount); }
+    static double NextLabelStep(double x) { return ::NextLabelStep(x); }
 
     // Makes the axis manual with the range low … high (swapped when reversed, at least 1e-10 wide).
     void SetManualRange(double low, double high);
@@ -187,8 +189,10 @@ private:
     void Invalidate();
     // Whether labels of this axis run along it (else across it) at the angle.
     bool RunsAlong(int angle) const;
-    int SizeAcross(std::string_view text, bool along);
-    int WidestLine(std::string_view text);
+    TStepRule StepRule() const { return {FIncrement, FLabelsSeparation}; }
+    // A text's size in the font: its widest line along the axis, its lines' height across it.
+    int SizeAcross(std::string_view text, bool along, const TChartFont& font) const;
+    int WidestLine(std::string_view text, const TChartFont& font) const;
     // Cuts n pixels from the axis' side of the rectangle; answers the new edge.
     int Cut(TRect& rect, int n) const;
     int Shifted(int pos, const TRect& rect) const;
