@@ -2,14 +2,13 @@
 // point labels thinned so that none collides with the one drawn before it.
 #include "chart/ChartAxis.h"
 
+#include "chart/AxisLabelValues.h"
 #include "chart/AxisPanel.h"
 #include "chart/ChartSeries.h"
-#include "chart/PixelRound.h"
 #include "core/FirstTrue.h"
 #include "numtext/FormatDecimal.h"
 
 #include <algorithm>
-#include <cmath>
 
 TAxisLabelStyle TCustomChartAxis::EffectiveLabelStyle() const
 {
@@ -29,12 +28,10 @@ TAxisLabelStyle TCustomChartAxis::EffectiveLabelStyle() const
 
 AnsiString TCustomChartAxis::ValueLabelText(double value, bool askChart)
 {
-    AnsiString text = FormatDecimal(FAxisValuesFormat, value);
-    if (askChart && FChart.OnGetAxisLabel)
-        FChart.OnGetAxisLabel(*this, nullptr, -1, text);
-    if (FLabelsMultiLine)
-        std::replace(text.begin(), text.end(), ' ', '\r');
-    return text;
+    if (!askChart || !FChart.OnGetAxisLabel)
+        return ::ValueLabelText(FAxisValuesFormat, FLabelsMultiLine, value);
+    return ::ValueLabelText(FAxisValuesFormat, FLabelsMultiLine, value,
+                            [this](AnsiString& text) { FChart.OnGetAxisLabel(*this, nullptr, -1, text); });
 }
 
 void TCustomChartAxis::AddTick(int pos)
@@ -68,29 +65,8 @@ void TCustomChartAxis::PlaceValueLabel(double value)
 
 void TCustomChartAxis::DrawValueLabels(double step)
 {
-    if (!(std::fabs(RangeSize() / static_cast<long double>(step)) < 10000))
-        return;
-    double value = RangeMin() == RangeMax() || !FRoundFirstLabel
-        ? RangeMax()
-        : static_cast<double>(std::trunc(RangeMax() / static_cast<long double>(step)) * step);
-    while (value > RangeMax()) {
-        const double next = value - step;
-        if (next == value)
-            return;
-        value = next;
-    }
-    const double limit = static_cast<double>((RangeMin() - 1e-12L) / 1.000000000001L);
-    // Labels run from the top of the range down. A range of size 0 shows its one value
-    // once: further steps of 1e-12 would only repeat it on the same pixel, or leave a
-    // large value unchanged and never end.
-    const bool single = RangeSize() == 0;
-    while (value >= limit) {
+    for (const double value : ValueLabelValues(RangeMin(), RangeMax(), step, FRoundFirstLabel))
         PlaceValueLabel(value);
-        const double next = value - step;
-        if (single || next == value)
-            return;
-        value = next;
-    }
 }
 
 void TCustomChartAxis::DrawCustomValueLabels(double step)
@@ -185,11 +161,10 @@ void TCustomChartAxis::DrawSeriesLabels(TAxisLabelStyle style)
         return groupPos;
     };
 
-    int prev = -1;
-    int prevHalf = 0;
+    TLabelThinning thinning(FLabelsSeparation);
     for (int i = first; i <= last; ++i) {
-        if (ascending && prev != -1) {
-            i = firstReaching(i, prev + prevHalf);
+        if (ascending && !thinning.Empty()) {
+            i = firstReaching(i, thinning.FreeFrom());
             if (i > last)
                 break;
         }
@@ -213,14 +188,7 @@ void TCustomChartAxis::DrawSeriesLabels(TAxisLabelStyle style)
             AddTick(pos);
         if (!FLabels)
             continue;
-        const int size = SizeAcross(text, along, *FLabelsFont);
-        // The first label, or any with no separation asked for, claims half its size.
-        const bool spaced = FLabelsSeparation != 0 && prev != -1;
-        const int half = spaced ? (size + static_cast<int>(std::trunc(size * 0.02L * FLabelsSeparation))) / 2 : size / 2;
-        if (spaced && !((pos >= prev && pos - half >= prev + prevHalf) || (pos < prev && pos + half <= prev - prevHalf)))
-            continue;
-        DrawLabel(pos, text);
-        prev = pos;
-        prevHalf = half;
+        if (thinning.Take(pos, SizeAcross(text, along, *FLabelsFont)))
+            DrawLabel(pos, text);
     }
 }

@@ -1,13 +1,13 @@
 // The room an axis takes across itself (title, labels, ticks), and where it answers the mouse.
 #include "chart/ChartAxis.h"
 
+#include "chart/AxisLabelValues.h"
 #include "chart/AxisPanel.h"
 #include "chart/ChartSeries.h"
 #include "chart/PixelRound.h"
 #include "numtext/FormatDecimal.h"
 
 #include <algorithm>
-#include <cmath>
 
 int TCustomChartAxis::TickExtent() const
 {
@@ -36,8 +36,8 @@ int TCustomChartAxis::LabelsExtent()
         double hi = RangeMax();
         if (FRoundFirstLabel) {
             const double step = LabelStep();
-            lo = static_cast<double>(std::trunc(RangeMin() / static_cast<long double>(step)) * step);
-            hi = static_cast<double>(std::trunc(RangeMax() / static_cast<long double>(step)) * step);
+            lo = RoundedToStep(RangeMin(), step);
+            hi = RoundedToStep(RangeMax(), step);
         }
         return std::max(WidestLine(ValueLabelText(hi, false), font), WidestLine(ValueLabelText(lo, false), font))
             + metrics.TextWidth(font, " ");
