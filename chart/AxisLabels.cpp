@@ -3,6 +3,7 @@
 #include "chart/ChartAxis.h"
 
 #include "chart/AxisLabelValues.h"
+#include "chart/AxisPainter.h"
 #include "chart/AxisPanel.h"
 #include "chart/ChartSeries.h"
 #include "core/FirstTrue.h"
@@ -40,19 +41,14 @@ void TCustomChartAxis::AddTick(int pos)
         FTickPositions.push_back(pos);
 }
 
-void TCustomChartAxis::DrawLabel(int pos, const AnsiString& text)
+void TCustomChartAxis::DrawLabel(TAxisPainter& painter, int pos, const AnsiString& text)
 {
     if (FTickOnLabelsOnly)
         AddTick(pos);
-    FChart.SetCanvasFont(*FLabelsFont);
-    FChart.Canvas().SetBrush(FChart.Color(), bsClear);
-    if (IsHorizontal())
-        DrawAxisText(pos, FLabelsPos, text, FLabelsAngle);
-    else
-        DrawAxisText(FLabelsPos, pos, text, FLabelsAngle);
+    painter.DrawLabel(pos, text);
 }
 
-void TCustomChartAxis::PlaceValueLabel(double value)
+void TCustomChartAxis::PlaceValueLabel(TAxisPainter& painter, double value)
 {
     const int pos = ValueToPos(value);
     if (!FLabelsOnAxis && !(AxisStart() < pos && pos < AxisEnd()))
@@ -60,16 +56,16 @@ void TCustomChartAxis::PlaceValueLabel(double value)
     if (!FTickOnLabelsOnly)
         AddTick(pos);
     if (FLabels)
-        DrawLabel(pos, ValueLabelText(value));
+        DrawLabel(painter, pos, ValueLabelText(value));
 }
 
-void TCustomChartAxis::DrawValueLabels(double step)
+void TCustomChartAxis::DrawValueLabels(TAxisPainter& painter, double step)
 {
     for (const double value : ValueLabelValues(RangeMin(), RangeMax(), step, FRoundFirstLabel))
-        PlaceValueLabel(value);
+        PlaceValueLabel(painter, value);
 }
 
-void TCustomChartAxis::DrawCustomValueLabels(double step)
+void TCustomChartAxis::DrawCustomValueLabels(TAxisPainter& painter, double step)
 {
     double value = RangeMin();
     bool stop = true;
@@ -77,12 +73,12 @@ void TCustomChartAxis::DrawCustomValueLabels(double step)
         FChart.OnGetNextAxisLabel(*this, index, value, stop);
         if (stop) {
             if (index == 0)
-                DrawValueLabels(step);
+                DrawValueLabels(painter, step);
             return;
         }
         if (!(RangeMin() - 1e-7 <= value && value <= RangeMax() + 1e-7))
             return;
-        PlaceValueLabel(value);
+        PlaceValueLabel(painter, value);
     }
 }
 
@@ -104,7 +100,7 @@ AnsiString TCustomChartAxis::SeriesLabelText(TChartSeries& series, int index, TA
     return text;
 }
 
-void TCustomChartAxis::DrawSeriesLabels(TAxisLabelStyle style)
+void TCustomChartAxis::DrawSeriesLabels(TAxisPainter& painter, TAxisLabelStyle style)
 {
     const std::vector<TChartSeries*> listed = LabelledSeries();
     int first = -1;
@@ -189,6 +185,6 @@ void TCustomChartAxis::DrawSeriesLabels(TAxisLabelStyle style)
         if (!FLabels)
             continue;
         if (thinning.Take(pos, SizeAcross(text, along, *FLabelsFont)))
-            DrawLabel(pos, text);
+            DrawLabel(painter, pos, text);
     }
 }

@@ -15,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+class TAxisPainter;
 class TCustomAxisPanel;
 class TChartSeries;
 
@@ -197,16 +198,14 @@ private:
     int Cut(TRect& rect, int n) const;
     int Shifted(int pos, const TRect& rect) const;
     void AddTick(int pos);
-    void DrawLabel(int pos, const AnsiString& text);
-    void PlaceValueLabel(double value);
-    void DrawValueLabels(double step);
-    void DrawCustomValueLabels(double step);
-    void DrawSeriesLabels(TAxisLabelStyle style);
-    void DrawTitle();
-    void DrawTicksAndGrid();
-    void DrawTick(int pos, int from, int length);
-    void DrawGridLine(int pos, const TChartPen& pen);
-    std::vector<int> MinorTickPositions() const;
+    // Draws a label at the position along the axis, with its tick when ticks stand
+    // only under labels.
+    void DrawLabel(TAxisPainter& painter, int pos, const AnsiString& text);
+    void PlaceValueLabel(TAxisPainter& painter, double value);
+    void DrawValueLabels(TAxisPainter& painter, double step);
+    void DrawCustomValueLabels(TAxisPainter& painter, double step);
+    void DrawSeriesLabels(TAxisPainter& painter, TAxisLabelStyle style);
+    TAxisPainter Painter();
     // The series whose labels the axis shows, in list order.
     std::vector<TChartSeries*> LabelledSeries() const;
     AnsiString SeriesLabelText(TChartSeries& series, int index, TAxisLabelStyle style);
