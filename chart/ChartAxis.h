@@ -70,6 +70,7 @@ public:
     void SetPositionPercent(double value) { SetProperty(FPositionPercent, value); }
     const AnsiString& AxisValuesFormat() const { return FAxisValuesFormat; }
     void SetAxisValuesFormat(const AnsiString& value) { SetProperty(FAxisValuesFormat, value); }
+    // Date-time labels are not drawn: DateTimeFormat and ExactDateTime change nothing.
     const AnsiString& DateTimeFormat() const { return FDateTimeFormat; }
     void SetDateTimeFormat(const AnsiString& value) { SetProperty(FDateTimeFormat, value); }
     bool ExactDateTime() const { return FExactDateTime; }
