@@ -1,8 +1,10 @@
 #pragma once
-// One axis of a chart. It takes its range from the series bound to it (or keeps a
-// range set by hand), places itself along the plot rectangle, turns values into
-// pixels and back, chooses the step of its value labels, and draws its labels,
-// ticks, grid lines, axis line and title after reserving the room they need.
+// One axis of a chart. It keeps the axis' settings, takes its range from the series
+// bound to it (or keeps a range set by hand), places itself along the plot rectangle
+// and reserves the room its title, labels and ticks need. The work is done by parts
+// of its own: the mapping between values and pixels (TAxisMapping), the step of the
+// value labels (AxisLabelStep.h), the label values and texts (AxisLabelValues.h),
+// all three free of Qt, and the drawing (TAxisPainter).
 #include "chart/AxisLabelStep.h"
 #include "chart/AxisMapping.h"
 #include "chart/AxisTitle.h"
@@ -206,6 +208,7 @@ private:
     void DrawValueLabels(TAxisPainter& painter, double step);
     void DrawCustomValueLabels(TAxisPainter& painter, double step);
     void DrawSeriesLabels(TAxisPainter& painter, TAxisLabelStyle style);
+    // A painter onto the chart's canvas, for the paint in progress.
     TAxisPainter Painter();
     // The series whose labels the axis shows, in list order.
     std::vector<TChartSeries*> LabelledSeries() const;
