@@ -1,38 +1,32 @@
-// The step between an axis' value labels: as small as the 1-2-5 sequence allows
-// while the labels keep their room.
-#include "chart/ChartAxis.h"
+#include "chart/AxisLabelStep.h"
 
-#include "chart/AxisPanel.h"
 #include "chart/PixelRound.h"
 
 #include <algorithm>
 #include <cmath>
 
-double TCustomChartAxis::LabelStep()
+double LabelStep(const TStepRule& rule, double rangeMin, double rangeMax, int axisLength, TLabelMeasure& measure)
 {
-    FChart.SetCanvasFont(*FLabelsFont);
-    // How much room one label takes along the axis.
-    const bool byWidth = FHorizontal ? !(FLabelsAngle == 90 || FLabelsAngle == 270)
-                                     : !(FLabelsAngle == 0 || FLabelsAngle == 180);
-    const int size = std::max(SizeAcross(ValueLabelText(FRangeMax), byWidth),
-                              SizeAcross(ValueLabelText(FRangeMin), byWidth));
+    const int high = measure.LabelSize(rangeMax);
+    const int size = std::max(high, measure.LabelSize(rangeMin));
     int maxCount = 1;
     if (size > 0) {
-        const int gap = FLabelsSeparation > 0 ? size + RoundPixel(FLabelsSeparation * 0.01L * size) : size;
-        maxCount = RoundPixel(static_cast<long double>(AxisLength()) / gap);
+        const int separation = rule.LabelsSeparation;
+        const int gap = separation > 0 ? size + RoundPixel(separation * 0.01L * size) : size;
+        maxCount = RoundPixel(static_cast<long double>(axisLength) / gap);
     }
-    return StepForLabelCount(maxCount);
+    return StepForLabelCount(rule, rangeMax - rangeMin, maxCount);
 }
 
-double TCustomChartAxis::StepForLabelCount(int maxCount) const
+double StepForLabelCount(const TStepRule& rule, double rangeSize, int maxCount)
 {
     if (maxCount < 1)
         return 1e-12;
-    double step = FIncrement > 0 ? FIncrement : std::fabs(RangeSize()) >= 1 ? 1.0 : 1e-12;
-    if (FLabelsSeparation > 0) {
+    double step = rule.Increment > 0 ? rule.Increment : std::fabs(rangeSize) >= 1 ? 1.0 : 1e-12;
+    if (rule.LabelsSeparation > 0) {
         long long count = static_cast<long long>(maxCount) + 1;
         while (count > maxCount) {
-            const long double quotient = RangeSize() / static_cast<long double>(step);
+            const long double quotient = rangeSize / static_cast<long double>(step);
             if (std::fabs(quotient) < 2147483647.0L) {
                 count = RoundPixel(quotient);
                 if (count > maxCount)
@@ -49,7 +43,7 @@ double TCustomChartAxis::StepForLabelCount(int maxCount) const
     return std::max(1e-12, step);
 }
 
-double TCustomChartAxis::NextLabelStep(double x)
+double NextLabelStep(double x)
 {
     if (!(x > 0) || !std::isfinite(x))
         return x;

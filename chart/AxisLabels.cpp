@@ -2,14 +2,14 @@
 // point labels thinned so that none collides with the one drawn before it.
 #include "chart/ChartAxis.h"
 
+#include "chart/AxisLabelValues.h"
+#include "chart/AxisPainter.h"
 #include "chart/AxisPanel.h"
 #include "chart/ChartSeries.h"
-#include "chart/PixelRound.h"
 #include "core/FirstTrue.h"
 #include "numtext/FormatDecimal.h"
 
 #include <algorithm>
-#include <cmath>
 
 TAxisLabelStyle TCustomChartAxis::EffectiveLabelStyle() const
 {
@@ -21,7 +21,7 @@ TAxisLabelStyle TCustomChartAxis::EffectiveLabelStyle() const
             continue;
         considered = true;
         // A line series keeps its values in Y, so its labels belong to the horizontal axis.
-        if (FHorizontal && series->LabelCount() > 0 && !series->PointLabel(0).empty())
+        if (IsHorizontal() && series->LabelCount() > 0 && !series->PointLabel(0).empty())
             return talText;
     }
     return considered ? talValue : talNone;
@@ -29,12 +29,10 @@ TAxisLabelStyle TCustomChartAxis::EffectiveLabelStyle() const
 
 AnsiString TCustomChartAxis::ValueLabelText(double value, bool askChart)
 {
-    AnsiString text = FormatDecimal(FAxisValuesFormat, value);
-    if (askChart && FChart.OnGetAxisLabel)
-        FChart.OnGetAxisLabel(*this, nullptr, -1, text);
-    if (FLabelsMultiLine)
-        std::replace(text.begin(), text.end(), ' ', '\r');
-    return text;
+    if (!askChart || !FChart.OnGetAxisLabel)
+        return ::ValueLabelText(FAxisValuesFormat, FLabelsMultiLine, value);
+    return ::ValueLabelText(FAxisValuesFormat, FLabelsMultiLine, value,
+                            [this](AnsiString& text) { FChart.OnGetAxisLabel(*this, nullptr, -1, text); });
 }
 
 void TCustomChartAxis::AddTick(int pos)
@@ -43,70 +41,44 @@ void TCustomChartAxis::AddTick(int pos)
         FTickPositions.push_back(pos);
 }
 
-void TCustomChartAxis::DrawLabel(int pos, const AnsiString& text)
+void TCustomChartAxis::DrawLabel(TAxisPainter& painter, int pos, const AnsiString& text)
 {
     if (FTickOnLabelsOnly)
         AddTick(pos);
-    FChart.SetCanvasFont(*FLabelsFont);
-    FChart.Canvas().SetBrush(FChart.Color(), bsClear);
-    if (FHorizontal)
-        DrawAxisText(pos, FLabelsPos, text, FLabelsAngle);
-    else
-        DrawAxisText(FLabelsPos, pos, text, FLabelsAngle);
+    painter.DrawLabel(pos, text);
 }
 
-void TCustomChartAxis::PlaceValueLabel(double value)
+void TCustomChartAxis::PlaceValueLabel(TAxisPainter& painter, double value)
 {
     const int pos = ValueToPos(value);
-    if (!FLabelsOnAxis && !(FAxisStart < pos && pos < FAxisEnd))
+    if (!FLabelsOnAxis && !(AxisStart() < pos && pos < AxisEnd()))
         return;
     if (!FTickOnLabelsOnly)
         AddTick(pos);
     if (FLabels)
-        DrawLabel(pos, ValueLabelText(value));
+        DrawLabel(painter, pos, ValueLabelText(value));
 }
 
-void TCustomChartAxis::DrawValueLabels(double step)
+void TCustomChartAxis::DrawValueLabels(TAxisPainter& painter, double step)
 {
-    if (!(std::fabs(RangeSize() / static_cast<long double>(step)) < 10000))
-        return;
-    double value = FRangeMin == FRangeMax || !FRoundFirstLabel
-        ? FRangeMax
-        : static_cast<double>(std::trunc(FRangeMax / static_cast<long double>(step)) * step);
-    while (value > FRangeMax) {
-        const double next = value - step;
-        if (next == value)
-            return;
-        value = next;
-    }
-    const double limit = static_cast<double>((FRangeMin - 1e-12L) / 1.000000000001L);
-    // Labels run from the top of the range down. A range of size 0 shows its one value
-    // once: further steps of 1e-12 would only repeat it on the same pixel, or leave a
-    // large value unchanged and never end.
-    const bool single = RangeSize() == 0;
-    while (value >= limit) {
-        PlaceValueLabel(value);
-        const double next = value - step;
-        if (single || next == value)
-            return;
-        value = next;
-    }
+    for (const double value : ValueLabelValues(RangeMin(), RangeMax(), step, FRoundFirstLabel))
+        PlaceValueLabel(painter, value);
 }
 
-void TCustomChartAxis::DrawCustomValueLabels(double step)
+void TCustomChartAxis::DrawCustomValueLabels(TAxisPainter& painter, double step)
 {
-    double value = FRangeMin;
+    double value = RangeMin();
     bool stop = true;
     for (int index = 0; index <= 2000; ++index) {
         FChart.OnGetNextAxisLabel(*this, index, value, stop);
         if (stop) {
             if (index == 0)
-                DrawValueLabels(step);
+                DrawValueLabels(painter, step);
             return;
         }
-        if (!(FRangeMin - 1e-7 <= value && value <= FRangeMax + 1e-7))
+        if (!(RangeMin() - 1e-7 <= value && value <= RangeMax() + 1e-7))
             return;
-        PlaceValueLabel(value);
+        PlaceValueLabel(painter, value);
     }
 }
 
@@ -128,7 +100,7 @@ AnsiString TCustomChartAxis::SeriesLabelText(TChartSeries& series, int index, TA
     return text;
 }
 
-void TCustomChartAxis::DrawSeriesLabels(TAxisLabelStyle style)
+void TCustomChartAxis::DrawSeriesLabels(TAxisPainter& painter, TAxisLabelStyle style)
 {
     const std::vector<TChartSeries*> listed = LabelledSeries();
     int first = -1;
@@ -142,14 +114,13 @@ void TCustomChartAxis::DrawSeriesLabels(TAxisLabelStyle style)
     if (first == -1)
         return;
 
-    FChart.SetCanvasFont(*FLabelsFont);
-    const bool along = FHorizontal != (FLabelsAngle == 90 || FLabelsAngle == 270);
+    const bool along = IsHorizontal() != (FLabelsAngle == 90 || FLabelsAngle == 270);
     // With one series whose X values ascend on a horizontal axis that is not reversed,
     // label positions never decrease. A label then fits only at or beyond the end of
     // the half-width claimed by the one before it, so the labels in between can be
     // passed over unseen: they would be measured and dropped without a tick. This is
     // what keeps a curve of a million labelled points from measuring every label.
-    const bool ascending = listed.size() == 1 && FHorizontal && !FInverted && AxisLength() >= 0
+    const bool ascending = listed.size() == 1 && IsHorizontal() && !Inverted() && AxisLength() >= 0
         && listed.front()->XValues().ScaledAscending() && FTickOnLabelsOnly && FLabels
         && FLabelsSeparation != 0 && !FChart.OnGetAxisLabel;
     TChartSeries* const only = listed.front();
@@ -159,7 +130,7 @@ void TCustomChartAxis::DrawSeriesLabels(TAxisLabelStyle style)
     const auto firstReaching = [&](int from, int target) {
         const auto reaches = [&](int index) {
             const double value = only->XValueAt(index);
-            return value > FRangeMax || (value >= FRangeMin && ValueToPos(value) >= target);
+            return value > RangeMax() || (value >= RangeMin() && ValueToPos(value) >= target);
         };
         if (from > last || reaches(from))
             return from;
@@ -186,11 +157,10 @@ void TCustomChartAxis::DrawSeriesLabels(TAxisLabelStyle style)
         return groupPos;
     };
 
-    int prev = -1;
-    int prevHalf = 0;
+    TLabelThinning thinning(FLabelsSeparation);
     for (int i = first; i <= last; ++i) {
-        if (ascending && prev != -1) {
-            i = firstReaching(i, prev + prevHalf);
+        if (ascending && !thinning.Empty()) {
+            i = firstReaching(i, thinning.FreeFrom());
             if (i > last)
                 break;
         }
@@ -203,9 +173,9 @@ void TCustomChartAxis::DrawSeriesLabels(TAxisLabelStyle style)
         if (!series)
             continue;
         const AnsiString text = SeriesLabelText(*series, i, style);
-        const double value = FHorizontal ? series->XValueAt(i) : series->YValueAt(i);
-        if (!(FRangeMin <= value && value <= FRangeMax)) {
-            if (ascending && value > FRangeMax)
+        const double value = IsHorizontal() ? series->XValueAt(i) : series->YValueAt(i);
+        if (!(RangeMin() <= value && value <= RangeMax())) {
+            if (ascending && value > RangeMax())
                 break;
             continue;
         }
@@ -214,14 +184,7 @@ void TCustomChartAxis::DrawSeriesLabels(TAxisLabelStyle style)
             AddTick(pos);
         if (!FLabels)
             continue;
-        const int size = SizeAcross(text, along);
-        // The first label, or any with no separation asked for, claims half its size.
-        const bool spaced = FLabelsSeparation != 0 && prev != -1;
-        const int half = spaced ? (size + static_cast<int>(std::trunc(size * 0.02L * FLabelsSeparation))) / 2 : size / 2;
-        if (spaced && !((pos >= prev && pos - half >= prev + prevHalf) || (pos < prev && pos + half <= prev - prevHalf)))
-            continue;
-        DrawLabel(pos, text);
-        prev = pos;
-        prevHalf = half;
+        if (thinning.Take(pos, SizeAcross(text, along, *FLabelsFont)))
+            DrawLabel(painter, pos, text);
     }
 }

@@ -42,8 +42,10 @@ public:
 
     bool AxisVisible() const { return FAxisVisible; }
     void SetAxisVisible(bool value) { SetProperty(FAxisVisible, value); }
+    // Clipping is not switched off: the series are always clipped to the plot.
     bool ClipPoints() const { return FClipPoints; }
     void SetClipPoints(bool value) { SetProperty(FClipPoints, value); }
+    // The side walls belong to the 3D view, which is not drawn: View3DWalls changes nothing.
     bool View3DWalls() const { return FView3DWalls; }
     void SetView3DWalls(bool value) { SetProperty(FView3DWalls, value); }
     int MaxPointsPerPage() const { return FMaxPointsPerPage; }

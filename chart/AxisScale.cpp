@@ -1,17 +1,17 @@
-// An axis' range, its place along the plot, and the mapping between values and pixels.
+// An axis' settings, its range and its place along the plot.
 #include "chart/ChartAxis.h"
 
 #include "chart/AxisPanel.h"
-#include "chart/PixelRound.h"
 #include "core/ChartErrors.h"
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <tuple>
 #include <utility>
 
 TCustomChartAxis::TCustomChartAxis(TCustomAxisPanel& chart, bool horizontal, bool otherSide, bool depth, int titleAngle)
-    : FChart(chart), FHorizontal(horizontal), FOtherSide(otherSide), FDepth(depth),
+    : FChart(chart), FMapping{.Horizontal = horizontal}, FOtherSide(otherSide), FDepth(depth),
       FLabelsFont(CreateChartFont([this] { Invalidate(); })),
       FTitle([this] { Invalidate(); }, titleAngle),
       FAxisPen([this] { Invalidate(); }),
@@ -97,7 +97,7 @@ void TCustomChartAxis::SetLogarithmic(bool value)
     if (value) {
         // No axis of this chart holds date-time values, so only the range is checked.
         ComputeRange();
-        if (FRangeMin < 0 || FRangeMax < 0)
+        if (RangeMin() < 0 || RangeMax() < 0)
             throw AxisException("Logarithmic Axis Min and Max values should be >= 0");
     }
     SetProperty(FLogarithmic, value);
@@ -112,84 +112,28 @@ void TCustomChartAxis::SetLabelsAngle(int value)
 void TCustomChartAxis::ComputeRange()
 {
     if (FAutomatic || FAutomaticMaximum)
-        FMaximum = FChart.SeriesExtreme(*this, false, FHorizontal);
+        FMaximum = FChart.SeriesExtreme(*this, false, IsHorizontal());
     if (FAutomatic || FAutomaticMinimum)
-        FMinimum = FChart.SeriesExtreme(*this, true, FHorizontal);
-    FRangeMax = FMaximum;
-    FRangeMin = FMinimum;
+        FMinimum = FChart.SeriesExtreme(*this, true, IsHorizontal());
+    FMapping.RangeMax = FMaximum;
+    FMapping.RangeMin = FMinimum;
 }
 
 void TCustomChartAxis::PlaceAxis()
 {
     const TRect& plot = FChart.PlotRect();
-    const int base = FHorizontal ? plot.Left : plot.Top;
-    const long double size = FHorizontal ? plot.Width() : plot.Height();
-    FAxisStart = base + RoundPixel(size * 0.01L * FStartPosition);
-    FAxisEnd = base + RoundPixel(size * 0.01L * FEndPosition);
-}
-
-int TCustomChartAxis::ValueToPos(double value) const
-{
-    if (RangeSize() == 0)
-        return AxisCenter();
-    const long double t = Offset(value);
-    if (!(std::fabs(t) < 2147483647.0L)) // a NaN lands in the middle too
-        return AxisCenter();
-    return PosFromOffset(t);
-}
-
-int TCustomChartAxis::ValueToPosClamped(double value) const
-{
-    if (RangeSize() == 0)
-        return AxisCenter();
-    constexpr long double kFar = 1 << 30;
-    const long double t = Offset(value);
-    return PosFromOffset(!(t == t) ? kFar : std::clamp(t, -kFar, kFar));
-}
-
-long double TCustomChartAxis::Offset(double value) const
-{
-    return (static_cast<long double>(value) - FRangeMin) * AxisLength() / RangeSize();
-}
-
-int TCustomChartAxis::PosFromOffset(long double t) const
-{
-    const long long offset = RoundPixel(t);
-    long long pos;
-    if (FHorizontal)
-        pos = FInverted ? FAxisEnd - offset : FAxisStart + offset;
+    if (IsHorizontal())
+        FMapping.Place(plot.Left, plot.Width(), FStartPosition, FEndPosition);
     else
-        pos = FInverted ? FAxisStart + offset : FAxisEnd - offset;
-    return static_cast<int>(std::clamp<long long>(pos, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-
-double TCustomChartAxis::PosToValue(int pos) const
-{
-    if (AxisLength() <= 0)
-        return 0;
-    const long double d = FInverted ? static_cast<long double>(FAxisEnd - static_cast<long long>(pos)) * RangeSize() / AxisLength()
-                                    : static_cast<long double>(pos - static_cast<long long>(FAxisStart)) * RangeSize() / AxisLength();
-    return static_cast<double>(FHorizontal ? FRangeMin + d : FRangeMax - d);
+        FMapping.Place(plot.Top, plot.Height(), FStartPosition, FEndPosition);
 }
 
 void TCustomChartAxis::FitRangeToMargins(int startMargin, int endMargin)
 {
-    const int s0 = FAxisStart;
-    const int e0 = FAxisEnd;
-    FAxisStart = s0 + startMargin;
-    FAxisEnd = e0 - endMargin;
-    // An axis too short to keep the margins has no pixel to value mapping to widen
-    // the range by; it keeps its range rather than collapsing it to 0.
-    const bool measurable = AxisLength() > 0;
-    const double low = PosToValue(s0);
-    const double high = PosToValue(e0);
+    const std::optional<std::pair<double, double>> widened = FMapping.RangeWithMargins(startMargin, endMargin);
     PlaceAxis();
-    if (!measurable)
-        return;
-    FRangeMin = low;
-    FRangeMax = high;
-    if (FRangeMin > FRangeMax)
-        std::swap(FRangeMin, FRangeMax);
+    if (widened)
+        std::tie(FMapping.RangeMin, FMapping.RangeMax) = *widened;
 }
 
 void TCustomChartAxis::SetManualRange(double low, double high)
@@ -211,8 +155,8 @@ void TCustomChartAxis::SetManualRange(double low, double high)
 void TCustomChartAxis::ShiftRange(double offset, bool checkLimits)
 {
     if (checkLimits) {
-        const bool towardsData = (offset > 0 && FChart.SeriesExtreme(*this, false, FHorizontal) > FMaximum)
-            || (offset < 0 && FChart.SeriesExtreme(*this, true, FHorizontal) < FMinimum);
+        const bool towardsData = (offset > 0 && FChart.SeriesExtreme(*this, false, IsHorizontal()) > FMaximum)
+            || (offset < 0 && FChart.SeriesExtreme(*this, true, IsHorizontal()) < FMinimum);
         if (!towardsData)
             return;
     }

@@ -1,13 +1,13 @@
 // The room an axis takes across itself (title, labels, ticks), and where it answers the mouse.
 #include "chart/ChartAxis.h"
 
+#include "chart/AxisLabelValues.h"
 #include "chart/AxisPanel.h"
 #include "chart/ChartSeries.h"
 #include "chart/PixelRound.h"
 #include "numtext/FormatDecimal.h"
 
 #include <algorithm>
-#include <cmath>
 
 int TCustomChartAxis::TickExtent() const
 {
@@ -19,34 +19,34 @@ int TCustomChartAxis::TickExtent() const
 
 bool TCustomChartAxis::RunsAlong(int angle) const
 {
-    return FHorizontal ? angle == 0 || angle == 180 : angle == 90 || angle == 270;
+    return IsHorizontal() ? angle == 0 || angle == 180 : angle == 90 || angle == 270;
 }
 
 int TCustomChartAxis::LabelsExtent()
 {
     if (FLabelsSize != 0)
         return FLabelsSize;
-    FChart.SetCanvasFont(*FLabelsFont);
-    TChartCanvas3D& canvas = FChart.Canvas();
+    const TChartFont& font = *FLabelsFont;
+    TTextMetrics& metrics = FChart.Canvas().TextMetrics();
     if (RunsAlong(FLabelsAngle))
-        return canvas.FontHeight();
+        return metrics.TextHeight(font);
     switch (EffectiveLabelStyle()) {
     case talValue: {
-        double lo = FRangeMin;
-        double hi = FRangeMax;
+        double lo = RangeMin();
+        double hi = RangeMax();
         if (FRoundFirstLabel) {
-            const double step = LabelStep(); // leaves the labels' font on the canvas
-            lo = static_cast<double>(std::trunc(FRangeMin / static_cast<long double>(step)) * step);
-            hi = static_cast<double>(std::trunc(FRangeMax / static_cast<long double>(step)) * step);
+            const double step = LabelStep();
+            lo = RoundedToStep(RangeMin(), step);
+            hi = RoundedToStep(RangeMax(), step);
         }
-        return std::max(WidestLine(ValueLabelText(hi, false)), WidestLine(ValueLabelText(lo, false)))
-            + canvas.TextWidthOf(" ");
+        return std::max(WidestLine(ValueLabelText(hi, false), font), WidestLine(ValueLabelText(lo, false), font))
+            + metrics.TextWidth(font, " ");
     }
     case talText: {
         int widest = 0;
         for (TChartSeries* series : FChart.SeriesList())
             for (int i = 0; i < series->LabelCount(); ++i)
-                widest = std::max(widest, WidestLine(series->PointLabel(i)));
+                widest = std::max(widest, WidestLine(series->PointLabel(i), font));
         return widest;
     }
     case talMark: {
@@ -54,7 +54,7 @@ int TCustomChartAxis::LabelsExtent()
         for (TChartSeries* series : FChart.SeriesList())
             if (series->Active())
                 for (int i = 0; i < series->PointCount(); ++i)
-                    widest = std::max(widest, WidestLine(FormatDecimal(series->ValueFormat(), series->YValueAt(i))));
+                    widest = std::max(widest, WidestLine(FormatDecimal(series->ValueFormat(), series->YValueAt(i)), font));
         return widest;
     }
     default:
@@ -66,14 +66,14 @@ int TCustomChartAxis::TitleExtent()
 {
     if (FTitleSize != 0)
         return FTitleSize;
-    FChart.SetCanvasFont(FTitle.Font());
-    TChartCanvas3D& canvas = FChart.Canvas();
-    return RunsAlong(FTitle.Angle()) ? canvas.FontHeight() : canvas.TextWidthOf(FTitle.Caption());
+    TTextMetrics& metrics = FChart.Canvas().TextMetrics();
+    const TChartFont& font = FTitle.Font();
+    return RunsAlong(FTitle.Angle()) ? metrics.TextHeight(font) : metrics.TextWidth(font, FTitle.Caption());
 }
 
 int TCustomChartAxis::Cut(TRect& rect, int n) const
 {
-    if (FHorizontal)
+    if (IsHorizontal())
         return FOtherSide ? (rect.Top += n) : (rect.Bottom -= n);
     return FOtherSide ? (rect.Right -= n) : (rect.Left += n);
 }
@@ -82,10 +82,10 @@ int TCustomChartAxis::Shifted(int pos, const TRect& rect) const
 {
     if (FPositionPercent == 0)
         return pos;
-    int shift = RoundPixel(FPositionPercent * 0.01L * (FHorizontal ? rect.Height() : rect.Width()));
+    int shift = RoundPixel(FPositionPercent * 0.01L * (IsHorizontal() ? rect.Height() : rect.Width()));
     if (FOtherSide)
         shift = -shift;
-    return FHorizontal ? pos - shift : pos + shift;
+    return IsHorizontal() ? pos - shift : pos + shift;
 }
 
 void TCustomChartAxis::ReserveAxisSpace(TRect& rect)
@@ -105,10 +105,10 @@ bool TCustomChartAxis::AxisHitTest(int x, int y) const
 {
     if (!FChart.AxisIsShown(*this))
         return false;
-    const int lo = std::min(FAxisStart, FAxisEnd);
-    const int hi = std::max(FAxisStart, FAxisEnd);
+    const int lo = std::min(AxisStart(), AxisEnd());
+    const int hi = std::max(AxisStart(), AxisEnd());
     const int bandStart = FLabelsPos < FLinePos ? FLabelsPos : FLinePos - 3;
     const int bandEnd = FLabelsPos < FLinePos ? FLinePos + 3 : FLabelsPos;
-    const TRect band = FHorizontal ? TRect{lo, bandStart, hi, bandEnd} : TRect{bandStart, lo, bandEnd, hi};
+    const TRect band = IsHorizontal() ? TRect{lo, bandStart, hi, bandEnd} : TRect{bandStart, lo, bandEnd, hi};
     return band.Contains(x, y);
 }

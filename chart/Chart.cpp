@@ -10,12 +10,7 @@
 #include <QPainter>
 #include <QWheelEvent>
 
-#include <cstdlib>
-
 namespace {
-
-// One notch of a mouse wheel, in the eighths of a degree Qt reports.
-constexpr int kWheelNotch = 120;
 
 QPoint LogicalPixel(const QMouseEvent& event)
 {
@@ -95,15 +90,7 @@ void TChart::leaveEvent(QEvent*)
 void TChart::wheelEvent(QWheelEvent* event)
 {
     event->accept();
-    // A touchpad turns in small steps: the chart acts once per whole notch.
-    // Turning away from the user is a notch up.
-    FWheelDelta += event->angleDelta().y();
-    const int notches = FWheelDelta / kWheelNotch;
-    FWheelDelta %= kWheelNotch;
-    Guarded([&] {
-        for (int i = 0; i < std::abs(notches); ++i)
-            MouseWheelNotch(notches < 0);
-    });
+    Guarded([&] { MouseWheel(event->angleDelta().y()); });
 }
 
 void TChart::keyPressEvent(QKeyEvent* event)

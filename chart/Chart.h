@@ -38,6 +38,4 @@ private:
 
     // A paint that failed is reported once; the chart is not drawn again until it changes.
     bool FPaintFailed = false;
-    // Wheel turns of less than a notch, in eighths of a degree, kept for the next turn.
-    int FWheelDelta = 0;
 };

@@ -1,8 +1,12 @@
 #pragma once
-// One axis of a chart. It takes its range from the series bound to it (or keeps a
-// range set by hand), places itself along the plot rectangle, turns values into
-// pixels and back, chooses the step of its value labels, and draws its labels,
-// ticks, grid lines, axis line and title after reserving the room they need.
+// One axis of a chart. It keeps the axis' settings, takes its range from the series
+// bound to it (or keeps a range set by hand), places itself along the plot rectangle
+// and reserves the room its title, labels and ticks need. The work is done by parts
+// of its own: the mapping between values and pixels (TAxisMapping), the step of the
+// value labels (AxisLabelStep.h), the label values and texts (AxisLabelValues.h),
+// all three free of Qt, and the drawing (TAxisPainter).
+#include "chart/AxisLabelStep.h"
+#include "chart/AxisMapping.h"
 #include "chart/AxisTitle.h"
 #include "chart/ChartFont.h"
 #include "chart/ChartObject.h"
@@ -13,6 +17,7 @@
 #include <memory>
 #include <vector>
 
+class TAxisPainter;
 class TCustomAxisPanel;
 class TChartSeries;
 
@@ -28,7 +33,7 @@ public:
     TCustomChartAxis& operator=(const TCustomChartAxis&) = delete;
 
     TCustomAxisPanel& ParentChart() const { return FChart; }
-    bool IsHorizontal() const { return FHorizontal; }
+    bool IsHorizontal() const { return FMapping.Horizontal; }
     bool IsOtherSide() const { return FOtherSide; }
     bool IsDepth() const { return FDepth; }
 
@@ -52,8 +57,8 @@ public:
     int LabelsSeparation() const { return FLabelsSeparation; }
     // AxisException when negative.
     void SetLabelsSeparation(int value);
-    bool Inverted() const { return FInverted; }
-    void SetInverted(bool value) { SetProperty(FInverted, value); }
+    bool Inverted() const { return FMapping.Inverted; }
+    void SetInverted(bool value) { SetProperty(FMapping.Inverted, value); }
     // The scale stays linear; the flag is kept with its checks.
     bool Logarithmic() const { return FLogarithmic; }
     void SetLogarithmic(bool value);
@@ -67,6 +72,7 @@ public:
     void SetPositionPercent(double value) { SetProperty(FPositionPercent, value); }
     const AnsiString& AxisValuesFormat() const { return FAxisValuesFormat; }
     void SetAxisValuesFormat(const AnsiString& value) { SetProperty(FAxisValuesFormat, value); }
+    // Date-time labels are not drawn: DateTimeFormat and ExactDateTime change nothing.
     const AnsiString& DateTimeFormat() const { return FDateTimeFormat; }
     void SetDateTimeFormat(const AnsiString& value) { SetProperty(FDateTimeFormat, value); }
     bool ExactDateTime() const { return FExactDateTime; }
@@ -75,13 +81,13 @@ public:
     void SetRoundFirstLabel(bool value) { SetProperty(FRoundFirstLabel, value); }
 
     // The working range of the last layout, and the axis' place along the plot.
-    double RangeMin() const { return FRangeMin; }
-    double RangeMax() const { return FRangeMax; }
-    double RangeSize() const { return FRangeMax - FRangeMin; }
-    int AxisStart() const { return FAxisStart; }
-    int AxisEnd() const { return FAxisEnd; }
-    int AxisLength() const { return FAxisEnd - FAxisStart; }
-    int AxisCenter() const { return (FAxisStart + FAxisEnd) / 2; } // truncated toward zero
+    double RangeMin() const { return FMapping.RangeMin; }
+    double RangeMax() const { return FMapping.RangeMax; }
+    double RangeSize() const { return FMapping.RangeSize(); }
+    int AxisStart() const { return FMapping.Start; }
+    int AxisEnd() const { return FMapping.End; }
+    int AxisLength() const { return FMapping.Length(); }
+    int AxisCenter() const { return FMapping.Center(); } // truncated toward zero
     int LinePos() const { return FLinePos; }
     int LabelsPos() const { return FLabelsPos; }
     int TitlePos() const { return FTitlePos; }
@@ -93,20 +99,21 @@ public:
     // Widens the range so that the data keeps the given pixels from the axis' ends.
     void FitRangeToMargins(int startMargin, int endMargin);
     // The pixel of a value: the axis' middle for a range of size 0 or a value far off the axis.
-    int ValueToPos(double value) const;
+    int ValueToPos(double value) const { return FMapping.ValueToPos(value); }
     // The same, except that a value too far off the axis for a pixel (or no number)
     // lies far beyond the axis' end on its side, not in the middle: a line through it
     // then leaves the plot instead of cutting across it.
-    int ValueToPosClamped(double value) const;
+    int ValueToPosClamped(double value) const { return FMapping.ValueToPosClamped(value); }
     // The value at a pixel; 0 for an axis of no length.
-    double PosToValue(int pos) const;
+    double PosToValue(int pos) const { return FMapping.PosToValue(pos); }
 
-    // The step between value labels, from the room two labels need.
+    // The step between value labels, from the room the labels of the range's ends
+    // take in the labels font.
     double LabelStep();
     // The smallest step of the 1-2-5 sequence (or Increment raised along it) that
     // leaves at most the given number of labels.
-    double StepForLabelCount(int maxCount) const;
-    static double NextLabelStep(double x);
+    double StepForLabelCount(int maxCount) const { return ::StepForLabelCount(StepRule(), RangeSize(), maxCount); }
+    static double NextLabelStep(double x) { return ::NextLabelStep(x); }
 
     // Makes the axis manual with the range low … high (swapped when reversed, at least 1e-10 wide).
     void SetManualRange(double low, double high);
@@ -184,33 +191,32 @@ private:
         StoreChanged(field, value, [this] { Invalidate(); });
     }
     void Invalidate();
-    // The value's distance in pixels from the range's low end along the axis, unrounded.
-    long double Offset(double value) const;
-    int PosFromOffset(long double offset) const;
     // Whether labels of this axis run along it (else across it) at the angle.
     bool RunsAlong(int angle) const;
-    int SizeAcross(std::string_view text, bool along);
-    int WidestLine(std::string_view text);
+    TStepRule StepRule() const { return {FIncrement, FLabelsSeparation}; }
+    // A text's size in the font: its widest line along the axis, its lines' height across it.
+    int SizeAcross(std::string_view text, bool along, const TChartFont& font) const;
+    int WidestLine(std::string_view text, const TChartFont& font) const;
     // Cuts n pixels from the axis' side of the rectangle; answers the new edge.
     int Cut(TRect& rect, int n) const;
     int Shifted(int pos, const TRect& rect) const;
     void AddTick(int pos);
-    void DrawLabel(int pos, const AnsiString& text);
-    void PlaceValueLabel(double value);
-    void DrawValueLabels(double step);
-    void DrawCustomValueLabels(double step);
-    void DrawSeriesLabels(TAxisLabelStyle style);
-    void DrawTitle();
-    void DrawTicksAndGrid();
-    void DrawTick(int pos, int from, int length);
-    void DrawGridLine(int pos, const TChartPen& pen);
-    std::vector<int> MinorTickPositions() const;
+    // Draws a label at the position along the axis, with its tick when ticks stand
+    // only under labels.
+    void DrawLabel(TAxisPainter& painter, int pos, const AnsiString& text);
+    void PlaceValueLabel(TAxisPainter& painter, double value);
+    void DrawValueLabels(TAxisPainter& painter, double step);
+    void DrawCustomValueLabels(TAxisPainter& painter, double step);
+    void DrawSeriesLabels(TAxisPainter& painter, TAxisLabelStyle style);
+    // A painter onto the chart's canvas, for the paint in progress.
+    TAxisPainter Painter();
     // The series whose labels the axis shows, in list order.
     std::vector<TChartSeries*> LabelledSeries() const;
     AnsiString SeriesLabelText(TChartSeries& series, int index, TAxisLabelStyle style);
 
     TCustomAxisPanel& FChart;
-    const bool FHorizontal;
+    // The range, the place along the plot, and the orientation.
+    TAxisMapping FMapping;
     const bool FOtherSide;
     const bool FDepth;
 
@@ -221,7 +227,6 @@ private:
     double FMaximum = 0;
     double FIncrement = 0;
     int FLabelsSeparation = 10;
-    bool FInverted = false;
     bool FLogarithmic = false;
     int FLogarithmicBase = 10;
     double FStartPosition = 0;
@@ -232,10 +237,6 @@ private:
     bool FExactDateTime = true;
     bool FRoundFirstLabel = true;
 
-    double FRangeMin = 0;
-    double FRangeMax = 0;
-    int FAxisStart = 0;
-    int FAxisEnd = 0;
     int FLinePos = 0;
     int FLabelsPos = 0;
     int FTitlePos = 0;

@@ -53,6 +53,7 @@ public:
 
     // Text measurement; the real fonts unless replaced.
     void SetTextMetrics(std::unique_ptr<TTextMetrics> metrics);
+    TTextMetrics& TextMetrics() const { return *FMetrics; }
 
     // Starts a frame into the off-screen picture of the size, re-created only when the
     // size or ratio changed; answers (0, 0, width, height).

@@ -8,7 +8,6 @@
 #include "chart/ChartHost.h"
 #include "chart/ChartObject.h"
 #include "chart/ChartRect.h"
-#include "chart/ZoomPanningRecord.h"
 #include "platform/Bevel.h"
 
 #include <array>
@@ -100,14 +99,13 @@ public:
     int AnimatedZoomSteps() const { return FAnimatedZoomSteps; }
     void SetAnimatedZoomSteps(int value) { SetProperty(FAnimatedZoomSteps, value); }
 
-    // The rubber band of a zoom and the drag of a pan, while the mouse drags them.
-    const TZoomPanningRecord& ZoomDrag() const { return FZoomDrag; }
-    const TZoomPanningRecord& PanDrag() const { return FPanDrag; }
     // The cursor the chart shows when no drag and no series asks for another.
     Qt::CursorShape RestingCursor() const { return FRestingCursor; }
     void SetRestingCursor(Qt::CursorShape value);
     // The cursor shown over the chart now.
     Qt::CursorShape Cursor() const { return FCursor; }
+    // Shows another cursor over the chart, until the next one is shown.
+    void ShowCursor(Qt::CursorShape shape);
 
     // Told after a zoom, after an undo and after each pan step.
     std::function<void()> OnZoom;
@@ -130,11 +128,8 @@ protected:
     void NormalisePlotRect();
     // Called last by the most derived constructor; invalidation starts working then.
     void EndConstruction() { FConstructed = true; }
-    void ShowCursor(Qt::CursorShape shape);
 
     TRect FPlotRect;
-    TZoomPanningRecord FZoomDrag;
-    TZoomPanningRecord FPanDrag;
 
 private:
     void DrawPanelBevels(const TRect& bounds);

@@ -14,6 +14,29 @@ TCustomChart::TCustomChart()
     EndConstruction();
 }
 
+TChartClickedPart TCustomChart::ClickedPart(int x, int y) const
+{
+    const std::vector<TChartSeries*>& series = SeriesList();
+    for (auto s = series.rbegin(); s != series.rend(); ++s) {
+        if (!(*s)->Active())
+            continue;
+        const int index = (*s)->PointAtPixel(x, y);
+        if (index != -1)
+            return {cpSeries, *s, index, nullptr};
+    }
+    for (TCustomChartAxis* axis : AxesList())
+        if (axis->AxisHitTest(x, y))
+            return {cpAxis, nullptr, -1, axis};
+    if (FTitle.Visible() && FTitle.TitleRect().Contains(x, y))
+        return {cpTitle};
+    if (FFoot.Visible() && FFoot.TitleRect().Contains(x, y))
+        return {cpFoot};
+    if (PlotRect().Contains(x, y) && std::any_of(series.begin(), series.end(), [](const TChartSeries* s) { return s->Active(); }))
+        return {cpChartRect};
+    // The legend draws nothing, so nothing lies on it.
+    return {};
+}
+
 void TCustomChart::DrawTitlesAndLegend()
 {
     // The legend draws nothing, so the title comes first and the foot after it.

@@ -1,15 +1,16 @@
 #pragma once
 // The chart with its walls, title, foot and legend: it lays out the axes' room,
-// the series' margins and the back wall for each paint, and answers the mouse:
-// a left drag down and to the right zooms to its rectangle, a left drag in any other
-// direction undoes the zooms and pans, a right drag pans, a right click that moves
-// nothing asks for the chart's context menu, the wheel scrolls the vertical axes.
+// the series' margins and the back wall for each paint, and hands the mouse to its
+// zoom and pan (TZoomPanning): a left drag down and to the right zooms to its
+// rectangle, a left drag in any other direction undoes the zooms and pans, a right
+// drag pans, a right click that moves nothing asks for the chart's context menu, the
+// wheel scrolls the vertical axes.
 #include "chart/AxisPanel.h"
 #include "chart/ChartClickedPart.h"
 #include "chart/ChartLegend.h"
 #include "chart/ChartTitle.h"
 #include "chart/ChartWall.h"
-#include "chart/SavedAxisScales.h"
+#include "chart/ZoomPanning.h"
 
 #include <functional>
 
@@ -32,26 +33,30 @@ public:
     // The mouse in the chart's pixels. A press on a series, an axis or the plot area
     // starts a zoom drag (left button) or a pan drag (right button, unless AllowPanning
     // is pmNone); a press while a drag is in progress is ignored.
-    void MouseDown(Qt::MouseButton button, int x, int y);
+    void MouseDown(Qt::MouseButton button, int x, int y) { FZoomPanning.MouseDown(button, x, y); }
     // held: the buttons down during the move. A drag whose button is no longer held
     // (released where the chart did not see it) ends without zooming.
-    void MouseMove(Qt::MouseButtons held, int x, int y);
-    void MouseUp(Qt::MouseButton button, int x, int y);
+    void MouseMove(Qt::MouseButtons held, int x, int y) { FZoomPanning.MouseMove(held, x, y); }
+    void MouseUp(Qt::MouseButton button, int x, int y) { FZoomPanning.MouseUp(button, x, y); }
     // Ends a pan drag and shows the resting cursor.
-    void MouseLeave();
-    // One notch of the wheel: every vertical axis moves by 3 % of its range, up the
-    // values for a notch down.
-    void MouseWheelNotch(bool down);
+    void MouseLeave() { FZoomPanning.MouseLeave(); }
+    // A turn of the wheel in eighths of a degree, toward the user when negative. Each
+    // whole notch moves every vertical axis by 3 % of its range, up the values for a
+    // notch toward the user; a turn short of a notch is kept for the next one.
+    void MouseWheel(int eighthsOfDegree) { FZoomPanning.MouseWheel(eighthsOfDegree); }
     // Asked to offer the chart's context menu at the pixel: after a right press and
     // release on the chart with no pan step and no other press between them.
     std::function<void(int x, int y)> OnContextMenu;
 
     // Sets every side axis to the range under the rectangle of ZoomDrag.
-    virtual void ApplyZoomRectangle();
+    virtual void ApplyZoomRectangle() { FZoomPanning.ZoomToRectangle(); }
     // Returns the axes to the scales saved before the first zoom, pan or scroll.
-    virtual void UndoZoom();
-    bool ZoomedIn() const { return FZoomedIn; }
-    const TSavedAxisScales& SavedAxisScales() const { return FSavedAxisScales; }
+    virtual void UndoZoom() { FZoomPanning.RestoreScales(); }
+    bool ZoomedIn() const { return FZoomPanning.ZoomedIn(); }
+    const TSavedAxisScales& SavedAxisScales() const { return FZoomPanning.SavedAxisScales(); }
+    // The rubber band of a zoom and the drag of a pan, while the mouse drags them.
+    const TZoomPanningRecord& ZoomDrag() const { return FZoomPanning.ZoomDrag(); }
+    const TZoomPanningRecord& PanDrag() const { return FZoomPanning.PanDrag(); }
 
 protected:
     void DrawTitlesAndLegend() override;
@@ -61,26 +66,14 @@ protected:
     int WallSize(const TCustomChartAxis& axis) const override;
     bool IsFreeSeriesColor(TColor color) const override;
     // The rubber band of a zoom drag is part of a full redraw.
-    void DrawOverlay() override;
+    void DrawOverlay() override { FZoomPanning.DrawOverlay(); }
 
 private:
-    void StartDrag(Qt::MouseButton button, int x, int y);
-    // Draws the rubber band, or erases it: drawing it twice leaves every pixel as it was.
-    void DrawZoomRectangle();
-    // Ends the zoom drag and erases its rubber band.
-    void EndZoomDrag();
-    void PanStep(int x, int y);
-    // Moves the axis' range by the values between two of its pixels.
-    void PanAxis(TCustomChartAxis& axis, int from, int to);
-    void SaveAxisScales();
-
     TChartWall FBackWall;
     TChartWall FLeftWall;
     TChartWall FBottomWall;
     TChartTitle FTitle;
     TChartTitle FFoot;
     TChartLegend FLegend;
-    TSavedAxisScales FSavedAxisScales;
-    bool FZoomedIn = false;
-    bool FContextClick = false; // a right press that may still end as a click
+    TZoomPanning FZoomPanning{*this};
 };

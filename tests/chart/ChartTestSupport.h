@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <string_view>
+#include <utility>
 
 class TFixedMetrics : public TTextMetrics {
 public:
@@ -32,7 +33,18 @@ public:
     QSize Size{397, 419};
     double Ratio = 1;
 
-    void RequestPaint() override { ++PaintRequests; }
+    void RequestPaint() override
+    {
+        ++PaintRequests;
+        FPaintPending = true;
+    }
+    // Paints as a window's event loop does: once for any number of requests since the
+    // last time, in full only when the picture is stale.
+    void ProcessPaints()
+    {
+        if (std::exchange(FPaintPending, false))
+            Picture();
+    }
     void PaintNow() override { DrawPicture(); }
     QSize ClientSize() const override { return Size; }
     double DevicePixelRatio() const override { return Ratio; }
@@ -40,6 +52,9 @@ public:
 
     // For placing axes without a paint.
     void SetPlotRect(const TRect& rect) { FPlotRect = rect; }
+
+private:
+    bool FPaintPending = false;
 };
 
 // The picture's pixel at a logical position, as 0xRRGGBB.

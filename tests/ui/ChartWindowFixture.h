@@ -49,7 +49,6 @@ protected:
     {
         ShowPage(page);
         TChart* chart = page == 1 ? Form->Chart1 : Form->Chart2;
-        chart->OnAfterDraw = [this] { ++Redraws; };
         QCoreApplication::processEvents();
         EXPECT_EQ(chart->size(), QSize(397, 419));
         return chart;
@@ -62,6 +61,4 @@ protected:
         QCoreApplication::processEvents();
         return chart;
     }
-
-    int Redraws = 0;
 };

@@ -1,10 +1,10 @@
-// The mouse over a chart: what lies under it, the zoom drag with its rubber band,
-// the pan drag, and the cursor.
-#include "chart/CustomChart.h"
+// The mouse over a chart: the zoom drag with its rubber band, the pan drag, the
+// right click, the wheel, and the cursor.
+#include "chart/ZoomPanning.h"
 
+#include "chart/CustomChart.h"
 #include "platform/SystemColors.h"
 
-#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -13,57 +13,36 @@ constexpr Qt::MouseButton kZoomMouseButton = Qt::LeftButton;
 constexpr Qt::MouseButton kPanningMouseButton = Qt::RightButton;
 // A rubber band this many pixels wide or high, or less, changes nothing.
 constexpr int kZoomMinimumDrag = 16;
+// One notch of a mouse wheel, in eighths of a degree.
+constexpr int kWheelNotch = 120;
 
 } // namespace
 
-TChartClickedPart TCustomChart::ClickedPart(int x, int y) const
-{
-    const std::vector<TChartSeries*>& series = SeriesList();
-    for (auto s = series.rbegin(); s != series.rend(); ++s) {
-        if (!(*s)->Active())
-            continue;
-        const int index = (*s)->PointAtPixel(x, y);
-        if (index != -1)
-            return {cpSeries, *s, index, nullptr};
-    }
-    for (TCustomChartAxis* axis : AxesList())
-        if (axis->AxisHitTest(x, y))
-            return {cpAxis, nullptr, -1, axis};
-    if (FTitle.Visible() && FTitle.TitleRect().Contains(x, y))
-        return {cpTitle};
-    if (FFoot.Visible() && FFoot.TitleRect().Contains(x, y))
-        return {cpFoot};
-    if (PlotRect().Contains(x, y) && std::any_of(series.begin(), series.end(), [](const TChartSeries* s) { return s->Active(); }))
-        return {cpChartRect};
-    // The legend draws nothing, so nothing lies on it.
-    return {};
-}
-
-void TCustomChart::MouseDown(Qt::MouseButton button, int x, int y)
+void TZoomPanning::MouseDown(Qt::MouseButton button, int x, int y)
 {
     // Another press while the right button is down makes the right press no click.
     FContextClick = button == kPanningMouseButton && !FZoomDrag.Active && !FPanDrag.Active;
     if (FZoomDrag.Active || FPanDrag.Active)
         return;
-    const TChartClickedPartStyle part = ClickedPart(x, y).Part;
+    const TChartClickedPartStyle part = FChart.ClickedPart(x, y).Part;
     if (part == cpAxis || part == cpSeries || part == cpChartRect)
         StartDrag(button, x, y);
 }
 
-void TCustomChart::StartDrag(Qt::MouseButton button, int x, int y)
+void TZoomPanning::StartDrag(Qt::MouseButton button, int x, int y)
 {
-    if (AllowZoom() && button == kZoomMouseButton) {
-        ShowCursor(Qt::ArrowCursor);
+    if (FChart.AllowZoom() && button == kZoomMouseButton) {
+        FChart.ShowCursor(Qt::ArrowCursor);
         FZoomDrag.Activate(x, y);
         DrawZoomRectangle();
     }
-    if (AllowPanning() != pmNone && button == kPanningMouseButton) {
-        ShowCursor(Qt::ArrowCursor);
+    if (FChart.AllowPanning() != pmNone && button == kPanningMouseButton) {
+        FChart.ShowCursor(Qt::ArrowCursor);
         FPanDrag.Activate(x, y);
     }
 }
 
-void TCustomChart::MouseMove(Qt::MouseButtons held, int x, int y)
+void TZoomPanning::MouseMove(Qt::MouseButtons held, int x, int y)
 {
     if (FZoomDrag.Active && !(held & kZoomMouseButton))
         EndZoomDrag();
@@ -81,27 +60,27 @@ void TCustomChart::MouseMove(Qt::MouseButtons held, int x, int y)
         DrawZoomRectangle();
     } else if (FPanDrag.Active) {
         // Leaving the plot ends the pan; panning further takes a new press.
-        if (!PlotRect().Contains(x, y))
+        if (!FChart.PlotRect().Contains(x, y))
             FPanDrag.Active = false;
         else
             PanStep(x, y);
     } else {
-        for (TChartSeries* series : SeriesList()) {
+        for (TChartSeries* series : FChart.SeriesList()) {
             if (series->Active() && series->Cursor() && series->PointAtPixel(x, y) != -1) {
-                ShowCursor(*series->Cursor());
+                FChart.ShowCursor(*series->Cursor());
                 return;
             }
         }
-        ShowCursor(RestingCursor());
+        FChart.ShowCursor(FChart.RestingCursor());
     }
 }
 
-void TCustomChart::MouseUp(Qt::MouseButton button, int x, int y)
+void TZoomPanning::MouseUp(Qt::MouseButton button, int x, int y)
 {
     const bool dragging = FZoomDrag.Active || FPanDrag.Active;
     // A release off the chart is no click on it.
-    const bool contextClick = button == kPanningMouseButton && FContextClick && x >= 0 && y >= 0 && x < Width()
-                              && y < Height();
+    const bool contextClick = button == kPanningMouseButton && FContextClick && x >= 0 && y >= 0
+                              && x < FChart.Width() && y < FChart.Height();
     if (button == kPanningMouseButton)
         FContextClick = false;
     if (FZoomDrag.Active && button == kZoomMouseButton) {
@@ -112,39 +91,50 @@ void TCustomChart::MouseUp(Qt::MouseButton button, int x, int y)
         const int dy = FZoomDrag.Y1 - FZoomDrag.Y0;
         if (std::abs(dx) > kZoomMinimumDrag && std::abs(dy) > kZoomMinimumDrag) {
             if (dx > 0 && dy > 0)
-                ApplyZoomRectangle();
+                FChart.ApplyZoomRectangle();
             else
-                UndoZoom();
-            Invalidate();
+                FChart.UndoZoom();
+            FChart.Invalidate();
         }
     }
     FPanDrag.Active = false;
     if (dragging && !FZoomDrag.Active)
-        ShowCursor(RestingCursor());
-    if (contextClick && OnContextMenu)
-        OnContextMenu(x, y);
+        FChart.ShowCursor(FChart.RestingCursor());
+    if (contextClick && FChart.OnContextMenu)
+        FChart.OnContextMenu(x, y);
 }
 
-void TCustomChart::MouseLeave()
+void TZoomPanning::MouseLeave()
 {
-    ShowCursor(RestingCursor());
+    FChart.ShowCursor(FChart.RestingCursor());
     FPanDrag.Active = false;
 }
 
-void TCustomChart::EndZoomDrag()
+void TZoomPanning::MouseWheel(int eighthsOfDegree)
+{
+    // A touchpad turns in small steps: the chart acts once per whole notch.
+    // Turning away from the user is a notch up.
+    FWheelDelta += eighthsOfDegree;
+    const int notches = FWheelDelta / kWheelNotch;
+    FWheelDelta %= kWheelNotch;
+    for (int i = 0; i < std::abs(notches); ++i)
+        WheelNotch(notches < 0);
+}
+
+void TZoomPanning::EndZoomDrag()
 {
     FZoomDrag.Active = false;
     DrawZoomRectangle();
-    Canvas().Pen().Mode = pmCopy;
+    FChart.Canvas().Pen().Mode = pmCopy;
 }
 
-void TCustomChart::DrawZoomRectangle()
+void TZoomPanning::DrawZoomRectangle()
 {
-    TChartCanvas3D& canvas = Canvas();
+    TChartCanvas3D& canvas = FChart.Canvas();
     const auto draw = [&] {
         // Not-xor with the panel's colour shows white over the panel and the colour
         // over white; over a white panel black takes its place.
-        const TColor panel = ToTColor(ToQColor(Color()));
+        const TColor panel = ToTColor(ToQColor(FChart.Color()));
         canvas.Pen() = TCanvasPen{panel == clWhite ? clBlack : panel, pmNotXor, psSolid, 1};
         canvas.ClearBrush();
         canvas.FrameRect(FZoomDrag.X0, FZoomDrag.Y0, FZoomDrag.X1, FZoomDrag.Y1);
@@ -154,11 +144,11 @@ void TCustomChart::DrawZoomRectangle()
     // stale picture the redraw to come draws it.
     if (canvas.Drawing())
         draw();
-    else if (canvas.DrawOverPicture(draw) && Host())
-        Host()->RequestPaint();
+    else if (canvas.DrawOverPicture(draw) && FChart.Host())
+        FChart.Host()->RequestPaint();
 }
 
-void TCustomChart::DrawOverlay()
+void TZoomPanning::DrawOverlay()
 {
     if (FZoomDrag.Active)
         DrawZoomRectangle();

@@ -1,5 +1,7 @@
 // How zooming, panning and the wheel change a chart's axes, and how the scales in
 // force before the first of them are kept and restored.
+#include "chart/ZoomPanning.h"
+
 #include "chart/CustomChart.h"
 
 #include <array>
@@ -30,11 +32,11 @@ void RestoreScale(TChartAxis& axis, const TSavedAxisScale& saved)
 
 } // namespace
 
-void TCustomChart::SaveAxisScales()
+void TZoomPanning::SaveAxisScales()
 {
     if (FSavedAxisScales.Present)
         return;
-    const std::array<TChartAxis*, 4> axes = SideAxes();
+    const std::array<TChartAxis*, 4> axes = FChart.SideAxes();
     for (std::size_t i = 0; i < axes.size(); ++i) {
         const TChartAxis& axis = *axes[i];
         FSavedAxisScales.Axes[i] = {axis.Automatic(), axis.AutomaticMaximum(), axis.AutomaticMinimum(), axis.Minimum(),
@@ -43,7 +45,7 @@ void TCustomChart::SaveAxisScales()
     FSavedAxisScales.Present = true;
 }
 
-void TCustomChart::ApplyZoomRectangle()
+void TZoomPanning::ZoomToRectangle()
 {
     FZoomDrag.Order();
     struct TTarget {
@@ -58,51 +60,52 @@ void TCustomChart::ApplyZoomRectangle()
     const auto upward = [&](TChartAxis& axis) {
         return TTarget{axis, axis.PosToValue(FZoomDrag.Y1), axis.PosToValue(FZoomDrag.Y0)};
     };
-    const std::array<TTarget, 4> targets{upward(LeftAxis()), upward(RightAxis()), across(TopAxis()), across(BottomAxis())};
+    const std::array<TTarget, 4> targets{upward(FChart.LeftAxis()), upward(FChart.RightAxis()),
+                                         across(FChart.TopAxis()), across(FChart.BottomAxis())};
     SaveAxisScales();
-    if (AnimatedZoom()) {
-        for (int step = 1; step < AnimatedZoomSteps(); ++step) {
+    if (FChart.AnimatedZoom()) {
+        for (int step = 1; step < FChart.AnimatedZoomSteps(); ++step) {
             for (const TTarget& t : targets) {
                 const long double minimum = t.Axis.Minimum();
                 const long double maximum = t.Axis.Maximum();
                 t.Axis.SetManualRange(static_cast<double>(minimum + (t.Low - minimum) / kZoomAnimationDivisor),
                                       static_cast<double>(maximum - (maximum - t.High) / kZoomAnimationDivisor));
             }
-            if (Host())
-                Host()->PaintNow();
+            if (FChart.Host())
+                FChart.Host()->PaintNow();
         }
     }
     for (const TTarget& t : targets)
         t.Axis.SetManualRange(t.Low, t.High);
     FZoomedIn = true;
-    if (OnZoom)
-        OnZoom();
+    if (FChart.OnZoom)
+        FChart.OnZoom();
 }
 
-void TCustomChart::UndoZoom()
+void TZoomPanning::RestoreScales()
 {
     if (FSavedAxisScales.Present) {
         const auto& saved = FSavedAxisScales.Axes; // top, left, right, bottom
-        RestoreScale(TopAxis(), saved[0]);
-        RestoreScale(BottomAxis(), saved[3]);
-        RestoreScale(LeftAxis(), saved[1]);
-        RestoreScale(RightAxis(), saved[2]);
+        RestoreScale(FChart.TopAxis(), saved[0]);
+        RestoreScale(FChart.BottomAxis(), saved[3]);
+        RestoreScale(FChart.LeftAxis(), saved[1]);
+        RestoreScale(FChart.RightAxis(), saved[2]);
     }
     FSavedAxisScales.Present = false;
-    if (OnUndoZoom)
-        OnUndoZoom();
-    Invalidate();
+    if (FChart.OnUndoZoom)
+        FChart.OnUndoZoom();
+    FChart.Invalidate();
     FZoomedIn = false;
 }
 
-void TCustomChart::PanStep(int x, int y)
+void TZoomPanning::PanStep(int x, int y)
 {
     if (x == FPanDrag.X1 && y == FPanDrag.Y1)
         return;
     SaveAxisScales();
-    const TPanningMode mode = AllowPanning();
+    const TPanningMode mode = FChart.AllowPanning();
     bool moved = false;
-    for (TCustomChartAxis* axis : AxesList()) {
+    for (TCustomChartAxis* axis : FChart.AxesList()) {
         if (axis->IsDepth())
             continue;
         if (axis->IsHorizontal() && x != FPanDrag.X1 && (mode == pmHorizontal || mode == pmBoth)) {
@@ -118,12 +121,12 @@ void TCustomChart::PanStep(int x, int y)
     if (!moved)
         return;
     FContextClick = false;
-    if (OnScroll)
-        OnScroll();
-    Invalidate();
+    if (FChart.OnScroll)
+        FChart.OnScroll();
+    FChart.Invalidate();
 }
 
-void TCustomChart::PanAxis(TCustomChartAxis& axis, int from, int to)
+void TZoomPanning::PanAxis(TCustomChartAxis& axis, int from, int to)
 {
     // The value under the pointer follows the pointer.
     const long double d = static_cast<long double>(axis.PosToValue(from)) - axis.PosToValue(to);
@@ -134,15 +137,15 @@ void TCustomChart::PanAxis(TCustomChartAxis& axis, int from, int to)
     double newMinimum = static_cast<double>(low);
     double newMaximum = static_cast<double>(high);
     bool allow = true;
-    if (OnAllowScroll)
-        OnAllowScroll(axis, newMinimum, newMaximum, allow);
+    if (FChart.OnAllowScroll)
+        FChart.OnAllowScroll(axis, newMinimum, newMaximum, allow);
     if (allow)
         axis.SetManualRange(newMinimum, newMaximum);
 }
 
-void TCustomChart::MouseWheelNotch(bool down)
+void TZoomPanning::WheelNotch(bool down)
 {
-    for (TCustomChartAxis* axis : AxesList()) {
+    for (TCustomChartAxis* axis : FChart.AxesList()) {
         if (axis->IsHorizontal() || axis->IsDepth())
             continue;
         const long double share = (static_cast<long double>(axis->Maximum()) - axis->Minimum()) * kWheelShare;
