@@ -15,6 +15,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <cstring>
 
 class TExtended {
 public:
@@ -54,6 +55,11 @@ public:
     std::int64_t TruncToInt64() const;
 
     friend TExtended Sqrt(TExtended a);
+    friend TExtended Abs(TExtended a);
+    friend bool SignBit(TExtended a);
+    friend bool IsNaN(TExtended a);
+    friend bool IsInfinite(TExtended a);
+    friend bool IsFinite(TExtended a);
 
     // The value, computed before whatever follows reads the flags (the compiler may
     // not move the hardware's arithmetic past a flag test on its own).
@@ -73,25 +79,6 @@ private:
 TExtended Log10(TExtended x);
 TExtended ArcTan(TExtended x);
 
-inline TExtended Abs(TExtended x)
-{
-    TExtendedBits bits = x.Bits();
-    bits.SignExponent &= 0x7FFF;
-    return TExtended::FromBits(bits);
-}
-inline bool SignBit(TExtended x) { return x.Bits().Negative(); }
-inline bool IsNaN(TExtended x)
-{
-    const TExtendedBits bits = x.Bits();
-    return bits.Exponent() == kExtendedSpecialExponent && (bits.Significand << 1) != 0;
-}
-inline bool IsInfinite(TExtended x)
-{
-    const TExtendedBits bits = x.Bits();
-    return bits.Exponent() == kExtendedSpecialExponent && (bits.Significand << 1) == 0;
-}
-inline bool IsFinite(TExtended x) { return x.Bits().Exponent() != kExtendedSpecialExponent; }
-
 #if KELVORIN_EXTENDED_HARDWARE
 
 namespace extended_internal {
@@ -110,8 +97,11 @@ constexpr TExtended TExtended::FromBits(TExtendedBits bits)
 }
 inline TExtendedBits TExtended::Bits() const
 {
-    const auto padded = std::bit_cast<extended_internal::TPadded>(FValue);
-    return {padded.Significand, padded.SignExponent};
+    // Read from the value's memory as it lies, not through a fresh store of the register.
+    TExtendedBits bits;
+    std::memcpy(&bits.Significand, &FValue, sizeof bits.Significand);
+    std::memcpy(&bits.SignExponent, reinterpret_cast<const char*>(&FValue) + sizeof bits.Significand, sizeof bits.SignExponent);
+    return bits;
 }
 inline TExtended::TExtended(double value) : FValue(value) {}
 inline TExtended::TExtended(std::int64_t value) : FValue(static_cast<long double>(value)) {}
@@ -140,6 +130,11 @@ inline std::int64_t TExtended::TruncToInt64() const
     return static_cast<std::int64_t>(FValue);
 }
 inline TExtended Sqrt(TExtended a) { return TExtended(__builtin_sqrtl(a.FValue), 0); }
+inline TExtended Abs(TExtended a) { return TExtended(__builtin_fabsl(a.FValue), 0); }
+inline bool SignBit(TExtended a) { return __builtin_signbit(a.FValue); }
+inline bool IsNaN(TExtended a) { return __builtin_isnan(a.FValue); }
+inline bool IsInfinite(TExtended a) { return __builtin_isinf(a.FValue); }
+inline bool IsFinite(TExtended a) { return __builtin_isfinite(a.FValue); }
 inline TExtended TExtended::Settled() const
 {
     const volatile long double value = FValue;
@@ -178,6 +173,21 @@ inline double TExtended::ToDouble() const { return SoftExtended::ToDouble(FBits)
 inline std::int64_t TExtended::RoundToInt64() const { return SoftExtended::ToInt64(FBits, false); }
 inline std::int64_t TExtended::TruncToInt64() const { return SoftExtended::ToInt64(FBits, true); }
 inline TExtended Sqrt(TExtended a) { return TExtended(SoftExtended::Sqrt(a.FBits), 0); }
+inline TExtended Abs(TExtended a)
+{
+    a.FBits.SignExponent &= 0x7FFF;
+    return a;
+}
+inline bool SignBit(TExtended a) { return a.FBits.Negative(); }
+inline bool IsNaN(TExtended a)
+{
+    return a.FBits.Exponent() == kExtendedSpecialExponent && (a.FBits.Significand << 1) != 0;
+}
+inline bool IsInfinite(TExtended a)
+{
+    return a.FBits.Exponent() == kExtendedSpecialExponent && (a.FBits.Significand << 1) == 0;
+}
+inline bool IsFinite(TExtended a) { return a.FBits.Exponent() != kExtendedSpecialExponent; }
 inline TExtended TExtended::Settled() const { return *this; }
 
 #endif

@@ -12,7 +12,10 @@ namespace {
 // evaluated again with the wide arithmetic.
 constexpr int kTableBits = 9;
 constexpr int kTableSize = 1 << kTableBits;
-constexpr int kReciprocalShift = 80;     // m · R_i = z · 2^-80
+constexpr int kFineOffset = 40;          // the second table's index j runs from −40 to 40
+constexpr int kFineSize = 2 * kFineOffset + 1;
+constexpr int kFirstShift = 80;          // m · R_i = S · R_i · 2^-80
+constexpr int kSecondShift = 97;         // m · R_i · Q_j = S · R_i · Q_j · 2^-97
 constexpr int kSumScale = 112;           // ln x is summed in units of 2^-112
 constexpr int kNearOneScale = 126;       // near 1 the series is summed in units of 2^-126
 constexpr int kConstantScale = 127;
@@ -21,6 +24,8 @@ constexpr std::uint64_t kUndecided = std::uint64_t{1} << 48;
 struct TLogTables {
     std::array<std::uint32_t, kTableSize> Reciprocal; // R_i ≈ 2^17 / (1 + (i + ½)/512)
     std::array<TInt128, kTableSize> MinusLnR;        // −ln(R_i / 2^17), in units of 2^-112
+    std::array<std::uint32_t, kFineSize> Fine;        // Q_j ≈ 2^17 / (1 + j/2^15)
+    std::array<TInt128, kFineSize> MinusLnFine;       // −ln(Q_j / 2^17), in units of 2^-112
     TInt128 Ln2;                                      // units of 2^-112
     TInt128 InvLn10;                                  // 1/ln 10, units of 2^-127
     TInt128 Third;                                    // 1/3, units of 2^-127
@@ -34,8 +39,12 @@ const TLogTables& Tables()
         for (int i = 0; i < kTableSize; ++i) {
             const auto r = static_cast<std::uint32_t>(std::lround(0x1p27 / (2 * kTableSize + 1 + 2 * i)));
             t.Reciprocal[i] = r;
-            const TWideFixed lnR = WideLn(Unpack(FromInt64(r)));
-            t.MinusLnR[i] = (ln2 * 17 - lnR).Scaled(kSumScale);
+            t.MinusLnR[i] = (ln2 * 17 - WideLn(Unpack(FromInt64(r)))).Scaled(kSumScale);
+        }
+        for (int j = -kFineOffset; j <= kFineOffset; ++j) {
+            const auto q = static_cast<std::uint32_t>(std::lround(0x1p32 / ((1 << 15) + j)));
+            t.Fine[j + kFineOffset] = q;
+            t.MinusLnFine[j + kFineOffset] = (ln2 * 17 - WideLn(Unpack(FromInt64(q)))).Scaled(kSumScale);
         }
         t.Ln2 = ln2.Scaled(kSumScale);
         t.InvLn10 = WideLn10().Reciprocal().Scaled(kConstantScale);
@@ -48,9 +57,7 @@ const TLogTables& Tables()
 // t⁴·(1/5 − t/6 + t²/7 − …) in double: the series' tail beyond the terms kept wide.
 double SeriesTail(double t)
 {
-    double g = 1.0 / 11;
-    for (int k = 10; k >= 5; --k)
-        g = 1.0 / k - t * g;
+    const double g = 1.0 / 5 - t * (1.0 / 6 - t * (1.0 / 7 - t * (1.0 / 8 - t * (1.0 / 9 - t * (1.0 / 10 - t * (1.0 / 11))))));
     const double t2 = t * t;
     return t2 * t2 * g;
 }
@@ -58,7 +65,7 @@ double SeriesTail(double t)
 // A double far below 1 in units of 2^-scale.
 TInt128 Fixed(double value, int scale)
 {
-    return static_cast<TInt128>(static_cast<std::int64_t>(std::ldexp(value, 100))) << (scale - 100);
+    return static_cast<TInt128>(static_cast<std::int64_t>(value * 0x1p100)) << (scale - 100);
 }
 
 struct TApproximation {
@@ -88,26 +95,30 @@ TApproximation NearOne(std::uint64_t s, int k)
     const int tExponent = (below ? -64 : -63) - lead; // |t| = (magnitude << lead) · 2^tExponent
     const std::uint64_t normalized = magnitude << lead;
     const auto t = static_cast<TInt128>(normalized) << (kNearOneScale + tExponent);
-    const double td = std::ldexp(static_cast<double>(normalized), tExponent);
+    const double td = static_cast<double>(normalized) * std::bit_cast<double>(static_cast<std::uint64_t>(1023 + tExponent) << 52);
     const TInt128 factor = NearOneFactor(below ? -t : t, below ? -td : td);
     return {below, MulShift(normalized, static_cast<TUint128>(factor), 62), tExponent + 62 - kNearOneScale};
 }
 
-// log10 of x = S · 2^(k − 63): k·ln 2 − ln R_i + ln(1 + t) with t = m·R_i − 1 below
-// 2^-9, summed in units of 2^-112, then divided by ln 10.
+// log10 of x = S · 2^(k − 63) for m = S · 2^-63: k·ln 2 − ln R_i − ln Q_j + ln(1 + t),
+// where m·R_i lies within 2^-10 of 1 and t = m·R_i·Q_j − 1 within 2^-15 (both exact),
+// summed in units of 2^-112 and divided by ln 10. Beyond t − t²/2 the series' terms are
+// small enough for a double.
 TApproximation General(std::uint64_t s, int k)
 {
     const TLogTables& tables = Tables();
     const int i = static_cast<int>((s >> (63 - kTableBits)) & (kTableSize - 1));
-    const TInt128 t = static_cast<TInt128>(static_cast<TUint128>(s) * tables.Reciprocal[i])
-        - (TInt128{1} << kReciprocalShift); // t in units of 2^-80
-    const TInt128 t2 = MulShiftSigned(t, t, 2 * kReciprocalShift - kSumScale);
-    const TInt128 t3 = MulShiftSigned(t2, t, kReciprocalShift);
-    const TInt128 t4 = MulShiftSigned(t3, t, kReciprocalShift);
-    const double td = std::ldexp(static_cast<double>(t), -kReciprocalShift);
-    const TInt128 ln1p = (t << (kSumScale - kReciprocalShift)) - (t2 >> 1)
-        + MulShiftSigned(t3, tables.Third, kConstantScale) - (t4 >> 2) + Fixed(td * SeriesTail(td), kSumScale);
-    const TInt128 ln = tables.Ln2 * k + tables.MinusLnR[i] + ln1p;
+    const TUint128 first = static_cast<TUint128>(s) * tables.Reciprocal[i];
+    const int j = static_cast<int>((static_cast<TInt128>(first) - (TInt128{1} << kFirstShift) + (TInt128{1} << 64)) >> 65);
+    const TInt128 t = static_cast<TInt128>(first * tables.Fine[j + kFineOffset]) - (TInt128{1} << kSecondShift);
+    // t² from t = th·2^19 + tl: th² and the cross term, in units of 2^-112.
+    const auto th = static_cast<std::int64_t>(t >> 19);
+    const auto tl = static_cast<std::int64_t>(t - (static_cast<TInt128>(th) << 19));
+    const TInt128 t2 = ((static_cast<TInt128>(th) * th) >> 44) + ((static_cast<TInt128>(th) * (2 * tl)) >> 63);
+    const double td = static_cast<double>(th) * 0x1p-78;
+    const double cubic = td * td * td * (1.0 / 3 - td * (1.0 / 4 - td * (1.0 / 5 - td * (1.0 / 6 - td * (1.0 / 7)))));
+    const TInt128 ln1p = (t << (kSumScale - kSecondShift)) - (t2 >> 1) + Fixed(cubic, kSumScale);
+    const TInt128 ln = tables.Ln2 * k + tables.MinusLnR[i] + tables.MinusLnFine[j + kFineOffset] + ln1p;
     const TInt128 log10 = MulShiftSigned(ln, tables.InvLn10, kConstantScale);
     return {log10 < 0, static_cast<TUint128>(log10 < 0 ? -log10 : log10), -kSumScale};
 }

@@ -167,32 +167,6 @@ TExtendedBits WideRound(const TWideFixed& value)
     return RoundPack(value.Negative(), position - TWideFixed::kFractionBits + kExtendedBias, window | sticky);
 }
 
-TUint128 MulShift(TUint128 a, TUint128 b, int shift)
-{
-    const auto a0 = static_cast<std::uint64_t>(a), a1 = static_cast<std::uint64_t>(a >> 64);
-    const auto b0 = static_cast<std::uint64_t>(b), b1 = static_cast<std::uint64_t>(b >> 64);
-    const TUint128 low = static_cast<TUint128>(a0) * b0;
-    const TUint128 mid1 = static_cast<TUint128>(a0) * b1;
-    const TUint128 mid2 = static_cast<TUint128>(a1) * b0;
-    const TUint128 high = static_cast<TUint128>(a1) * b1;
-    // 256-bit sum as two halves.
-    const TUint128 midSum = (low >> 64) + static_cast<std::uint64_t>(mid1) + static_cast<std::uint64_t>(mid2);
-    const TUint128 lower = (midSum << 64) | static_cast<std::uint64_t>(low);
-    const TUint128 upper = high + (mid1 >> 64) + (mid2 >> 64) + (midSum >> 64);
-    if (shift >= 128)
-        return upper >> (shift - 128);
-    if (shift == 0)
-        return lower;
-    return (upper << (128 - shift)) | (lower >> shift);
-}
-
-TInt128 MulShiftSigned(TInt128 a, TInt128 b, int shift)
-{
-    const bool negative = (a < 0) != (b < 0);
-    const TUint128 m = MulShift(a < 0 ? -static_cast<TUint128>(a) : a, b < 0 ? -static_cast<TUint128>(b) : b, shift);
-    return negative ? -static_cast<TInt128>(m) : static_cast<TInt128>(m);
-}
-
 namespace {
 
 // 2·atanh(s) = ln((1 + s)/(1 − s)) for |s| ≤ 1/3, summed until the terms vanish.

@@ -44,9 +44,29 @@ const TWideFixed& WideQuarterPi();
 // errors lies far below any boundary an extended rounding can hit.
 TExtendedBits WideRound(const TWideFixed& value);
 
-// The 256-bit product of two 128-bit magnitudes, shifted right (a · b) >> shift.
-TUint128 MulShift(TUint128 a, TUint128 b, int shift);
+// The 256-bit product of two 128-bit magnitudes, shifted right: (a · b) >> shift, for
+// a shift between 1 and 255 whose result fits 128 bits.
+inline TUint128 MulShift(TUint128 a, TUint128 b, int shift)
+{
+    const auto a0 = static_cast<std::uint64_t>(a), a1 = static_cast<std::uint64_t>(a >> 64);
+    const auto b0 = static_cast<std::uint64_t>(b), b1 = static_cast<std::uint64_t>(b >> 64);
+    const TUint128 low = static_cast<TUint128>(a0) * b0;
+    const TUint128 mid1 = static_cast<TUint128>(a0) * b1;
+    const TUint128 mid2 = static_cast<TUint128>(a1) * b0;
+    const TUint128 midSum = (low >> 64) + static_cast<std::uint64_t>(mid1) + static_cast<std::uint64_t>(mid2);
+    const TUint128 upper = static_cast<TUint128>(a1) * b1 + (mid1 >> 64) + (mid2 >> 64) + (midSum >> 64);
+    if (shift >= 128)
+        return upper >> (shift - 128);
+    const TUint128 lower = (midSum << 64) | static_cast<std::uint64_t>(low);
+    return (upper << (128 - shift)) | (lower >> shift);
+}
+
 // The same for signed factors.
-TInt128 MulShiftSigned(TInt128 a, TInt128 b, int shift);
+inline TInt128 MulShiftSigned(TInt128 a, TInt128 b, int shift)
+{
+    const bool negative = (a < 0) != (b < 0);
+    const TUint128 m = MulShift(a < 0 ? -static_cast<TUint128>(a) : a, b < 0 ? -static_cast<TUint128>(b) : b, shift);
+    return negative ? -static_cast<TInt128>(m) : static_cast<TInt128>(m);
+}
 
 } // namespace SoftExtended
