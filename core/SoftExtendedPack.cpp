@@ -2,7 +2,7 @@
 
 namespace SoftExtended {
 
-TUnpacked Unpack(TExtendedBits a)
+TUnpacked UnpackSpecial(TExtendedBits a)
 {
     const bool negative = a.Negative();
     const int exponent = a.Exponent();

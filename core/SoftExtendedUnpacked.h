@@ -20,7 +20,16 @@ struct TUnpacked {
     std::uint64_t Significand; // top bit set for finite numbers
 };
 
-TUnpacked Unpack(TExtendedBits a);
+// The special encodings, zeros and denormals: Unpack's slow path.
+TUnpacked UnpackSpecial(TExtendedBits a);
+
+inline TUnpacked Unpack(TExtendedBits a)
+{
+    const int exponent = a.Exponent();
+    if (static_cast<unsigned>(exponent - 1) < kExtendedSpecialExponent - 1 && (a.Significand & kIntegerBit)) [[likely]]
+        return {kFinite, a.Negative(), exponent, a.Significand};
+    return UnpackSpecial(a);
+}
 
 inline bool IsNaN(const TUnpacked& u) { return u.Kind == kQuietNaN || u.Kind == kSignalingNaN; }
 
