@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         const TRowTexts rows = ResultRowTexts(CalcSweepRows(inputs));
         for (int r = 0; r < rows.Count(); ++r)
-            PhaseShift(inputs.Rc, static_cast<double>(ParseDecimal(rows.Text(r, 2))), 1);
+            PhaseShift(inputs.Rc, ParseDecimal(rows.Text(r, 2)).ToDouble(), 1);
     } catch (const Exception&) {
         // Reported in the error box; the previous results stay.
     }

@@ -21,7 +21,7 @@ protected:
 
     AnsiString Cell(int row, int k) const { return AnsiString(Form->List->Items().Text(row, k)); }
     // The capacitance a row shows, read back from its text.
-    double CellCapacitance(int row) const { return static_cast<double>(ParseDecimal(Cell(row, 2))); }
+    double CellCapacitance(int row) const { return ParseDecimal(Cell(row, 2)).ToDouble(); }
     int Rows() const { return Form->List->Items().Count(); }
 
     // Series2 holds the phase curve of this capacitance with Rc 220.
