@@ -2,12 +2,16 @@
 // with the chart's picture and scales.
 #include "ChartWindowFixture.h"
 #include "platform/QtText.h"
+#include "tests/chart/ChartTestSupport.h"
 #include "ui/ChartCommands.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -175,6 +179,48 @@ TEST_F(TChartCommandsTest, AnExportDrawsWhatTheWindowShowsAndLeavesTheChartAsItW
     }
 }
 
+// A dotted grid line goes into the SVG as one dashed stroke rather than a figure per
+// dot, so the file stays small; drawn, its dots fall where the screen's do.
+TEST_F(TChartCommandsTest, TheSvgIsSmallAndDrawnItsGridDotsFallWhereTheScreensDo)
+{
+    constexpr unsigned kGrey = 0x808080;
+    for (const int page : {1, 2}) {
+        SCOPED_TRACE(page);
+        TChart* chart = Calculated(page);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("chart.svg");
+        Commands(chart).SaveImageTo(path, ifSvg);
+        EXPECT_LT(QFileInfo(path).size(), 60 * 1024);
+
+        QImage drawn(chart->size(), QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        QPainter painter(&drawn);
+        QSvgRenderer(path).render(&painter);
+        painter.end();
+        const QImage& screen = chart->Picture();
+        const TRect plot = chart->PlotRect();
+        int compared = 0;
+        // The curve is a smoothed vector line in the SVG, not the screen's pixels:
+        // wherever either shows some of its red, nothing is compared.
+        const auto onCurve = [](unsigned pixel) { return (pixel >> 16 & 0xFF) > (pixel >> 8 & 0xFF); };
+        const auto compare = [&](int x, int y) {
+            const unsigned onScreen = PixelAt(screen, x, y);
+            const unsigned inSvg = PixelAt(drawn, x, y);
+            if (onCurve(onScreen) || onCurve(inSvg))
+                return;
+            EXPECT_EQ(onScreen == kGrey, inSvg == kGrey) << x << "," << y;
+            ++compared;
+        };
+        for (const int x : chart->BottomAxis().TickPositions())
+            for (int y = plot.Top + 1; y < plot.Bottom - 1; ++y)
+                compare(x, y);
+        for (const int y : chart->LeftAxis().TickPositions())
+            for (int x = plot.Left + 1; x < plot.Right; ++x)
+                compare(x, y);
+        EXPECT_GT(compared, 2000);
+    }
+}
+
 // Panned up, the line's steep start runs far above the plot; in the SVG, as on the
 // screen, it stops at the plot's edges.
 TEST_F(TChartCommandsTest, TheSvgLineStaysInsideThePlot)
@@ -188,8 +234,11 @@ TEST_F(TChartCommandsTest, TheSvgLineStaysInsideThePlot)
     // Within the frame drawn around the plot, as the series is clipped on the screen.
     const QRectF inside(plot.Left + 1, plot.Top + 1, plot.Width() - 1, plot.Height() - 2);
     int points = 0;
+    QString stroke; // of the group the element is in
     const QString error = ReadSvg(folder.filePath("zoomed.svg"), [&](QXmlStreamReader& svg) {
-        if (svg.name() != u"polyline")
+        if (svg.name() == u"g")
+            stroke = svg.attributes().value("stroke").toString();
+        if (svg.name() != u"polyline" || stroke != "#ff0000")
             return;
         for (const QString& point : svg.attributes().value("points").toString().split(' ', Qt::SkipEmptyParts)) {
             const QStringList xy = point.split(',');
