@@ -198,26 +198,21 @@ TEST_F(TChartCommandsTest, TheSvgIsSmallAndDrawnItsGridDotsFallWhereTheScreensDo
         QSvgRenderer(path).render(&painter);
         painter.end();
         const QImage& screen = chart->Picture();
-        const TRect plot = chart->PlotRect();
-        int compared = 0;
         // The curve is a smoothed vector line in the SVG, not the screen's pixels:
         // wherever either shows some of its red, nothing is compared.
         const auto onCurve = [](unsigned pixel) { return (pixel >> 16 & 0xFF) > (pixel >> 8 & 0xFF); };
-        const auto compare = [&](int x, int y) {
-            const unsigned onScreen = PixelAt(screen, x, y);
-            const unsigned inSvg = PixelAt(drawn, x, y);
-            if (onCurve(onScreen) || onCurve(inSvg))
-                return;
-            EXPECT_EQ(onScreen == kGrey, inSvg == kGrey) << x << "," << y;
-            ++compared;
-        };
-        for (const int x : chart->BottomAxis().TickPositions())
-            for (int y = plot.Top + 1; y < plot.Bottom - 1; ++y)
-                compare(x, y);
-        for (const int y : chart->LeftAxis().TickPositions())
-            for (int x = plot.Left + 1; x < plot.Right; ++x)
-                compare(x, y);
-        EXPECT_GT(compared, 2000);
+        const TRect plot = chart->PlotRect();
+        int dots = 0;
+        for (int y = plot.Top + 1; y < plot.Bottom - 1; ++y)
+            for (int x = plot.Left + 1; x < plot.Right; ++x) {
+                const unsigned onScreen = PixelAt(screen, x, y);
+                const unsigned inSvg = PixelAt(drawn, x, y);
+                if (onCurve(onScreen) || onCurve(inSvg))
+                    continue;
+                ASSERT_EQ(onScreen == kGrey, inSvg == kGrey) << x << "," << y;
+                dots += onScreen == kGrey;
+            }
+        EXPECT_GT(dots, 1000);
     }
 }
 
