@@ -5,8 +5,8 @@
 #include "ListView.h"
 #include "SaveDialog.h"
 #include "SaveFile.h"
-#include "TableText.h"
 #include "platform/QtText.h"
+#include "results/TableText.h"
 
 #include <QAction>
 #include <QClipboard>

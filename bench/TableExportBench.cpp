@@ -2,7 +2,8 @@
 // the list's own commands.
 #include "app/ListCommands.h"
 #include "app/ListView.h"
-#include "ui/ResultsTable.h"
+#include "results/ResultsTable.h"
+#include "ui/KelvMain1Layout.h"
 
 #include <QTemporaryDir>
 

@@ -7,8 +7,8 @@
 #include "core/Exception.h"
 #include "numtext/DecimalSeparators.h"
 #include "numtext/ParseDecimal.h"
-#include "ui/InputTexts.h"
-#include "ui/ResultsTable.h"
+#include "results/InputTexts.h"
+#include "results/ResultsTable.h"
 
 #include <string_view>
 

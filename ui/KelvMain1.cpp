@@ -1,9 +1,7 @@
 #include "KelvMain1.h"
 
 #include "ChartCommands.h"
-#include "InputTexts.h"
 #include "KelvMain1Layout.h"
-#include "ResultsTable.h"
 #include "sx.h"
 #include "app/Button.h"
 #include "app/Edit.h"

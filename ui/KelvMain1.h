@@ -4,7 +4,7 @@
 #include "app/Form.h"
 #include "app/ListItems.h"
 #include "chart/LineSeries.h"
-#include "ui/InputTexts.h"
+#include "results/InputTexts.h"
 
 class TButton;
 class TChart;

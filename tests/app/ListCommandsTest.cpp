@@ -2,7 +2,7 @@
 #include "app/ListCommands.h"
 #include "app/ListView.h"
 #include "numtext/SeparatorsFixture.h"
-#include "tests/app/TestRows.h"
+#include "tests/results/TestRows.h"
 
 #include <QAction>
 #include <QClipboard>

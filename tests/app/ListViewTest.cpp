@@ -1,6 +1,6 @@
 #include "GuiTestSupport.h"
 #include "app/ListView.h"
-#include "tests/app/TestRows.h"
+#include "tests/results/TestRows.h"
 
 #include <QHeaderView>
 #include <QLineEdit>

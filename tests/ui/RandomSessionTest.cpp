@@ -4,7 +4,7 @@
 #include "MainWindowFixture.h"
 #include "app/ListView.h"
 #include "app/PageControl.h"
-#include "ui/InputTexts.h"
+#include "results/InputTexts.h"
 
 #include <QTest>
 #include <QTimer>

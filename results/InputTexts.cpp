@@ -1,7 +1,7 @@
-#include "InputTexts.h"
+#include "results/InputTexts.h"
 
-#include "InputNumber.h"
 #include "core/ConvertError.h"
+#include "results/InputNumber.h"
 
 bool InputsAvailable(const TInputTexts& texts)
 {
