@@ -2,6 +2,7 @@
 
 #include "ChartCommands.h"
 #include "KelvMain1Layout.h"
+#include "ListCommands.h"
 #include "sx.h"
 #include "app/Button.h"
 #include "app/Edit.h"
@@ -77,6 +78,7 @@ TForm1::TForm1() : TForm("Form1")
     for (const TChartLayout& chart : Form1Charts())
         ApplyChartLayout(*this, chart);
     ApplyLayout(this, Form1Layout());
+    new TListCommands(List);
     // Each chart's context menu saves its picture under the name of its page.
     new TChartCommands(Chart1, TrimBlanks(TabSheet3->Caption()));
     new TChartCommands(Chart2, TrimBlanks(TabSheet4->Caption()));
