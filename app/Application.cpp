@@ -1,15 +1,15 @@
-#include "Application.h"
+#include "app/Application.h"
 
-#include "Button.h"
-#include "Form.h"
-#include "platform/ErrorSink.h"
-#include "platform/Guarded.h"
-#include "HintProperties.h"
-#include "HintWindow.h"
+#include "app/Button.h"
+#include "app/Form.h"
+#include "app/HintProperties.h"
+#include "app/HintWindow.h"
 #include "core/Abort.h"
 #include "core/Exception.h"
-#include "platform/QtText.h"
 #include "numtext/DecimalSeparators.h"
+#include "platform/ErrorSink.h"
+#include "platform/Guarded.h"
+#include "platform/QtText.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCursor>

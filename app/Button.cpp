@@ -1,6 +1,6 @@
-#include "Button.h"
+#include "app/Button.h"
 
-#include "Form.h"
+#include "app/Form.h"
 #include "platform/Guarded.h"
 #include "platform/QtText.h"
 

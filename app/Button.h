@@ -1,6 +1,6 @@
 #pragma once
 // A push button, optionally linked to a command whose caption and enabled state it shows.
-#include "Action.h"
+#include "app/Action.h"
 #include "core/AnsiString.h"
 
 #include <QPushButton>

@@ -1,6 +1,6 @@
-#include "HintWindow.h"
+#include "app/HintWindow.h"
 
-#include "Appearance.h"
+#include "app/Appearance.h"
 #include "platform/QtText.h"
 
 THintWindow::THintWindow() : QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint)

@@ -1,4 +1,4 @@
-#include "CheckedFloat.h"
+#include "core/CheckedFloat.h"
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 // Extended-precision arithmetic with the floating-point errors raised as exceptions:
 // invalid operation, division by zero and overflow become EInvalidOp, EZeroDivide
 // and EOverflow. Detection reads the status flags; hardware traps stay off.
-#include "MathErrors.h"
+#include "core/MathErrors.h"
 
 #include <cfenv>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Five field texts, one a line (Rc, f, from, to, step), through the availability
 // check to the rows of the results list and the phase of their capacitances, as
 // Calculate and a row selection run them under a decimal comma.
-#include "FuzzTarget.h"
+#include "fuzz/FuzzTarget.h"
 
 #include "calc/PhaseResponse.h"
 #include "core/Exception.h"

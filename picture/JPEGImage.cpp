@@ -1,7 +1,7 @@
 #include "picture/JPEGImage.h"
 
-#include "core/PictureErrors.h"
 #include "core/Abort.h"
+#include "core/PictureErrors.h"
 #include "core/StoreChanged.h"
 #include "picture/JpegDecoder.h"
 #include "picture/MemoryStream.h"

@@ -1,5 +1,5 @@
 // The capacitor table: one results row and one attenuation-chart point per Мн.
-#include "KelvMain1.h"
+#include "ui/KelvMain1.h"
 
 #include "app/ListView.h"
 #include "app/ProgressBar.h"

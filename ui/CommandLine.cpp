@@ -1,4 +1,4 @@
-#include "CommandLine.h"
+#include "ui/CommandLine.h"
 
 #include "app/Application.h"
 #include "results/ResultsTable.h"

@@ -1,9 +1,5 @@
-#include "KelvMain1.h"
+#include "ui/KelvMain1.h"
 
-#include "ChartCommands.h"
-#include "KelvMain1Layout.h"
-#include "ListCommands.h"
-#include "sx.h"
 #include "app/Button.h"
 #include "app/Edit.h"
 #include "app/GroupBox.h"
@@ -18,6 +14,10 @@
 #include "core/CheckedFloat.h"
 #include "numtext/ParseDecimal.h"
 #include "numtext/TrimBlanks.h"
+#include "ui/ChartCommands.h"
+#include "ui/KelvMain1Layout.h"
+#include "ui/ListCommands.h"
+#include "ui/sx.h"
 
 TForm1* Form1 = nullptr;
 

@@ -1,9 +1,9 @@
-#include "KelvMain1Layout.h"
+#include "ui/KelvMain1Layout.h"
 
-#include "KelvMain1.h"
 #include "chart/Chart.h"
 #include "platform/Scaling.h"
 #include "results/ResultsTable.h"
+#include "ui/KelvMain1.h"
 
 #include <stdexcept>
 

@@ -1,5 +1,5 @@
 // The phase chart: the phase shift of one capacitance at 1 to 199 Hz.
-#include "KelvMain1.h"
+#include "ui/KelvMain1.h"
 
 #include "app/Edit.h"
 #include "calc/PhaseResponse.h"

@@ -1,7 +1,7 @@
-#include "GuiTestSupport.h"
 #include "app/Button.h"
 #include "app/Edit.h"
 #include "app/Form.h"
+#include "tests/GuiTestSupport.h"
 
 #include <QTest>
 

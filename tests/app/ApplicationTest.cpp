@@ -1,9 +1,9 @@
-#include "GuiTestSupport.h"
 #include "app/Button.h"
 #include "app/Form.h"
 #include "core/ConvertError.h"
 #include "core/MathErrors.h"
 #include "numtext/DecimalSeparators.h"
+#include "tests/GuiTestSupport.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "GuiTestSupport.h"
 #include "app/ListView.h"
+#include "tests/GuiTestSupport.h"
 #include "tests/results/TestRows.h"
 
 #include <QHeaderView>

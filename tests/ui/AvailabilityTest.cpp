@@ -1,4 +1,4 @@
-#include "MainWindowFixture.h"
+#include "tests/ui/MainWindowFixture.h"
 
 #include "app/PageControl.h"
 

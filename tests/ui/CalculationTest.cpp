@@ -1,8 +1,8 @@
-#include "MainWindowFixture.h"
 #include "app/ListView.h"
 #include "app/ProgressBar.h"
 #include "calc/PhaseResponse.h"
 #include "numtext/ParseDecimal.h"
+#include "tests/ui/MainWindowFixture.h"
 
 #include <QLineEdit>
 #include <QTest>

@@ -1,6 +1,6 @@
 // The two charts under the mouse: zoom, undo, pan and the wheel, sent as mouse and
 // wheel events to the charts at their design size after the default Calculate.
-#include "ChartWindowFixture.h"
+#include "tests/ui/ChartWindowFixture.h"
 #include "platform/SystemColors.h"
 #include "tests/chart/ChartTestSupport.h"
 

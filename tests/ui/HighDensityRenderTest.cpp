@@ -1,8 +1,8 @@
 // Both windows rendered at a device pixel ratio of 2, as on a HiDPI desktop, must look
 // like their rendering at 1: no control may leave part of its area unpainted or black.
-#include "MainWindowFixture.h"
 #include "app/HintWindow.h"
 #include "app/PageControl.h"
+#include "tests/ui/MainWindowFixture.h"
 
 #include <QImage>
 #include <QTest>

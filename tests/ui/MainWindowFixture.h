@@ -1,12 +1,12 @@
 #pragma once
 // The main window as the program starts it, under a chosen locale.
-#include "GuiTestSupport.h"
 #include "app/Button.h"
 #include "app/Edit.h"
 #include "app/ListView.h"
 #include "app/PageControl.h"
 #include "numtext/DecimalSeparators.h"
 #include "platform/Scaling.h"
+#include "tests/GuiTestSupport.h"
 #include "ui/ProgramWindows.h"
 
 #include <gtest/gtest.h>

@@ -1,15 +1,15 @@
-#include "MainWindowFixture.h"
 #include "app/GroupBox.h"
 #include "app/HintProperties.h"
+#include "app/HintWindow.h"
 #include "app/Label.h"
 #include "app/ListView.h"
 #include "app/PageControl.h"
 #include "app/Panel.h"
 #include "app/ProgressBar.h"
-#include "chart/Chart.h"
-#include "app/HintWindow.h"
 #include "app/Splitter.h"
 #include "app/StaticText.h"
+#include "chart/Chart.h"
+#include "tests/ui/MainWindowFixture.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
 // A seeded random session: a few thousand typed texts, calculations, row clicks,
 // keys, page switches and schematic shows, with the window's invariants checked
 // after every action.
-#include "MainWindowFixture.h"
 #include "app/ListView.h"
 #include "app/PageControl.h"
 #include "results/InputTexts.h"
+#include "tests/ui/MainWindowFixture.h"
 
 #include <QTest>
 #include <QTimer>
