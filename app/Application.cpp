@@ -6,6 +6,7 @@
 #include "app/HintWindow.h"
 #include "core/Abort.h"
 #include "core/Exception.h"
+#include "core/ScopeExit.h"
 #include "numtext/DecimalSeparators.h"
 #include "platform/ErrorSink.h"
 #include "platform/Guarded.h"
@@ -169,12 +170,13 @@ void TApplication::ShowPendingErrors()
     if (FShowingErrors)
         return;
     FShowingErrors = true;
+    // A box that fails to show must not stop every later one.
+    const TScopeExit done([this] { FShowingErrors = false; });
     while (!FPendingErrors.empty()) {
         const AnsiString text = FPendingErrors.front();
         FPendingErrors.pop_front();
         ShowErrorBox(FTitle, text);
     }
-    FShowingErrors = false;
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)
