@@ -93,6 +93,7 @@ void TApplication::UpdateHint()
     const long long now = FClock.elapsed();
     const bool moved = FLastPointer && *FLastPointer != cursor;
     FLastPointer = cursor;
+    FHintState.SetTimings(HintTimings);
     FHintState.Update(now, control, moved);
     // No hint while a button is held, as during a drag over a chart: like a press, the
     // drag keeps the hint away until the mouse reaches another control.

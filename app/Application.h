@@ -30,6 +30,7 @@ public:
     const AnsiString& Title() const { return FTitle; }
 
     bool ShowHint = true;
+    // When hints come and go; read at every idle step.
     THintTimings HintTimings;
 
     // Forms register themselves when created; the first becomes the main form.

@@ -73,12 +73,12 @@ TEST_F(TListFixture, AClickBelowTheRowsRemovesTheSelectionAndReportsTheRowThatLo
 
 TEST_F(TListFixture, EditingACaptionInPlaceReportsATextChangeOfThatRowOnly)
 {
+    const TShortDoubleClick doubleClick;
     QTest::mouseClick(List->viewport(), Qt::LeftButton, {}, CellCentre(1, 0));
     Reports.clear();
     // A second click on the selected row's caption opens the editor.
     QTest::mouseClick(List->viewport(), Qt::LeftButton, {}, CellCentre(1, 0));
-    QTest::qWait(QApplication::doubleClickInterval() + 100);
-    auto* editor = List->findChild<QLineEdit*>();
+    QLineEdit* editor = WaitForEditor(List);
     ASSERT_NE(editor, nullptr);
     editor->setText("edited");
     QTest::keyClick(editor, Qt::Key_Return);
