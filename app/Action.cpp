@@ -21,6 +21,11 @@ void TAction::SetEnabled(bool enabled)
     StoreChanged(FEnabled, enabled, [this] { Changed(); });
 }
 
+void TAction::SetHint(const AnsiString& hint)
+{
+    StoreChanged(FHint, hint, [this] { Changed(); });
+}
+
 bool TAction::Execute()
 {
     if (!FEnabled || !OnExecute)

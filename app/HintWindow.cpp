@@ -6,6 +6,7 @@
 THintWindow::THintWindow() : QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint)
 {
     setFrameStyle(QFrame::Box | QFrame::Plain);
+    setTextFormat(Qt::PlainText); // a hint may quote what the user typed, markup and all
     setMargin(2);
     SetControlColor(this, clInfoBk);
     SetFontColor(this, clWindowText);

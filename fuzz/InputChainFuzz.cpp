@@ -7,7 +7,7 @@
 #include "core/Exception.h"
 #include "numtext/DecimalSeparators.h"
 #include "numtext/ParseDecimal.h"
-#include "results/InputTexts.h"
+#include "results/InputsCheck.h"
 #include "results/ResultsTable.h"
 
 #include <string_view>
@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DecimalChar = ',';
     GroupChar = ' ';
     const TInputTexts texts = Fields(std::string_view(reinterpret_cast<const char*>(data), size));
-    if (!InputsAvailable(texts))
+    if (!CheckInputs(texts).Available())
         return 0;
     // What the check accepted, the sweep reads.
     TSweepInputs inputs{};

@@ -1,15 +1,13 @@
 #include "results/InputTexts.h"
 
-#include "core/ConvertError.h"
 #include "results/InputNumber.h"
 
-bool InputsAvailable(const TInputTexts& texts)
+const AnsiString& TInputTexts::Text(TInput input) const
 {
-    try {
-        return !InputsFault(ReadSweepInputs(texts));
-    } catch (const EConvertError&) {
-        return false;
-    }
+    // In the order of TInput.
+    static constexpr AnsiString TInputTexts::*kTexts[kInputCount] = {
+        &TInputTexts::Rc, &TInputTexts::F, &TInputTexts::From, &TInputTexts::To, &TInputTexts::Step};
+    return this->*kTexts[input];
 }
 
 TSweepInputs ReadSweepInputs(const TInputTexts& texts)

@@ -1,5 +1,6 @@
 #include "ui/KelvMain1.h"
 
+#include "app/Appearance.h"
 #include "app/Button.h"
 #include "app/Edit.h"
 #include "app/GroupBox.h"
@@ -14,10 +15,13 @@
 #include "core/CheckedFloat.h"
 #include "numtext/ParseDecimal.h"
 #include "numtext/TrimBlanks.h"
+#include "results/InputsCheck.h"
 #include "ui/ChartCommands.h"
 #include "ui/KelvMain1Layout.h"
 #include "ui/ListCommands.h"
 #include "ui/sx.h"
+
+#include <array>
 
 TForm1* Form1 = nullptr;
 
@@ -92,9 +96,19 @@ TInputTexts TForm1::InputTexts() const
     return {Edit1->Text(), Edit2->Text(), Edit3->Text(), Edit4->Text(), Edit5->Text()};
 }
 
+TEdit* TForm1::InputEdit(TInput input) const
+{
+    const std::array<TEdit*, kInputCount> edits = {Edit1, Edit2, Edit3, Edit4, Edit5}; // by TInput
+    return edits[input];
+}
+
 void TForm1::Action1Update(TAction* sender)
 {
-    sender->SetEnabled(InputsAvailable(InputTexts()));
+    const TInputsCheck check = CheckInputs(InputTexts());
+    sender->SetEnabled(check.Available());
+    sender->SetHint(check.Reason);
+    for (std::size_t input = 0; input < kInputCount; ++input)
+        SetMarked(InputEdit(static_cast<TInput>(input)), check.Unparsable[input]);
 }
 
 void TForm1::Action1Execute(TAction*)

@@ -3,7 +3,7 @@
 // after every action.
 #include "app/ListView.h"
 #include "app/PageControl.h"
-#include "results/InputTexts.h"
+#include "results/InputsCheck.h"
 #include "tests/ui/MainWindowFixture.h"
 
 #include <QTest>
@@ -134,7 +134,7 @@ TEST_F(TRandomSession, ThousandsOfRandomActionsKeepTheWindowConsistent)
         EXPECT_EQ(Form->List->Items().Count(), Form->Series1.PointCount());
         if (Form->TabSheet2->isVisible()) {
             Application->Idle();
-            EXPECT_EQ(Form->Button1->isEnabled(), InputsAvailable(Form->InputTexts()));
+            EXPECT_EQ(Form->Button1->isEnabled(), CheckInputs(Form->InputTexts()).Available());
         }
         if (HasFailure())
             break;
