@@ -2,12 +2,23 @@
 
 #include "results/InputNumber.h"
 
+#include <stdexcept>
+
 const AnsiString& TInputTexts::Text(TInput input) const
 {
-    // In the order of TInput.
-    static constexpr AnsiString TInputTexts::*kTexts[kInputCount] = {
-        &TInputTexts::Rc, &TInputTexts::F, &TInputTexts::From, &TInputTexts::To, &TInputTexts::Step};
-    return this->*kTexts[input];
+    switch (input) {
+    case inRc:
+        return Rc;
+    case inF:
+        return F;
+    case inFrom:
+        return From;
+    case inTo:
+        return To;
+    case inStep:
+        return Step;
+    }
+    throw std::invalid_argument("no such input");
 }
 
 TSweepInputs ReadSweepInputs(const TInputTexts& texts)

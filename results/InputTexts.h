@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <optional>
 
-// The five inputs, in the order of their fields on the window, top to bottom.
+// The five inputs.
 enum TInput { inRc, inF, inFrom, inTo, inStep };
 constexpr std::size_t kInputCount = 5;
 

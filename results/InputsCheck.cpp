@@ -4,14 +4,30 @@
 #include "numtext/DecimalSeparators.h"
 #include "results/InputNumber.h"
 
+#include <stdexcept>
+
 namespace {
 
 // The order in which the check reads the texts.
 constexpr TInput kCheckOrder[] = {inStep, inRc, inF, inFrom, inTo};
 
-// Each field's name as its label reads, by TInput.
-constexpr const char* kFieldNames[kInputCount] = {"Rc, кОм", "Нижняя граничная частота, Гц", "Мн изменять от",
-                                                  "до", "с шагом"};
+// The name of an input's field as its label reads.
+const char* FieldName(TInput input)
+{
+    switch (input) {
+    case inRc:
+        return "Rc, кОм";
+    case inF:
+        return "Нижняя граничная частота, Гц";
+    case inFrom:
+        return "Мн изменять от";
+    case inTo:
+        return "до";
+    case inStep:
+        return "с шагом";
+    }
+    throw std::invalid_argument("no such input");
+}
 
 // A pasted page of text is quoted by its start only, so that the reason stays readable.
 constexpr std::size_t kQuotedCharacters = 40;
@@ -22,7 +38,7 @@ AnsiString NotANumber(TInput input, const AnsiString& text)
 {
     const AnsiString quoted =
         text.size() > kQuotedCharacters ? text.substr(0, kQuotedCharacters) + AnsiFromUtf8("…") : text;
-    AnsiString reason = AnsiFromUtf8("Поле «") + AnsiFromUtf8(kFieldNames[input]) + AnsiFromUtf8("»: ")
+    AnsiString reason = AnsiFromUtf8("Поле «") + AnsiFromUtf8(FieldName(input)) + AnsiFromUtf8("»: ")
         + EConvertError::InvalidFloat(quoted).Message();
     for (const char separator : {'.', ','})
         if (separator != DecimalChar && text.find(separator) != AnsiString::npos)

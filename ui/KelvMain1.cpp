@@ -21,7 +21,7 @@
 #include "ui/ListCommands.h"
 #include "ui/sx.h"
 
-#include <array>
+#include <stdexcept>
 
 TForm1* Form1 = nullptr;
 
@@ -98,8 +98,19 @@ TInputTexts TForm1::InputTexts() const
 
 TEdit* TForm1::InputEdit(TInput input) const
 {
-    const std::array<TEdit*, kInputCount> edits = {Edit1, Edit2, Edit3, Edit4, Edit5}; // by TInput
-    return edits[input];
+    switch (input) {
+    case inRc:
+        return Edit1;
+    case inF:
+        return Edit2;
+    case inFrom:
+        return Edit3;
+    case inTo:
+        return Edit4;
+    case inStep:
+        return Edit5;
+    }
+    throw std::invalid_argument("no such input");
 }
 
 void TForm1::Action1Update(TAction* sender)

@@ -1,6 +1,8 @@
 #include "results/InputsCheck.h"
 #include "tests/numtext/SeparatorsFixture.h"
 
+#include <utility>
+
 namespace {
 
 class InputsCheckTest : public SeparatorsTest {};
@@ -13,13 +15,14 @@ TInputTexts With(AnsiString TInputTexts::*field, const char* text)
     return texts;
 }
 
-// The fields whose texts do not parse, as the letters of TInput's order: R F f t s.
+// The fields whose texts do not parse, one letter each: R F f t s.
 std::string Marked(const TInputsCheck& check)
 {
+    const std::pair<TInput, char> letters[] = {{inRc, 'R'}, {inF, 'F'}, {inFrom, 'f'}, {inTo, 't'}, {inStep, 's'}};
     std::string marked;
-    for (std::size_t k = 0; k < kInputCount; ++k)
-        if (check.Unparsable[k])
-            marked += "RFfts"[k];
+    for (const auto& [input, letter] : letters)
+        if (check.Unparsable[input])
+            marked += letter;
     return marked;
 }
 

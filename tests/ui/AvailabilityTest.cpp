@@ -13,18 +13,14 @@ TEST_F(TMainWindowTest, TheStoredDefaultsEnableCalculateUnderADecimalCommaLocale
     EXPECT_EQ(Form->Button1->Caption(), AnsiFromUtf8("Считать"));
 }
 
-TEST_F(TMainWindowTest, TheStoredDefaultsDoNotParseUnderADecimalPointLocale)
-{
-    StartUnder("C");
-    EXPECT_FALSE(CalculateEnabled());
-    EXPECT_TRUE(TErrorBoxes::Shown().empty());
-}
-
-TEST_F(TMainWindowTest, ARefusedCalculateLooksDisabledSaysWhyOnItsHintAndMarksTheFieldsThatDoNotParse)
+// Under a decimal point the stored defaults do not parse: Calculate is refused quietly,
+// looks disabled, says why on its hint and marks the fields that do not parse.
+TEST_F(TMainWindowTest, TheStoredDefaultsDoNotParseUnderADecimalPointLocaleAndTheWindowSaysWhy)
 {
     const TShortHints hints;
     StartUnder("C");
     ASSERT_FALSE(CalculateEnabled());
+    EXPECT_TRUE(TErrorBoxes::Shown().empty());
     // Drawn in the style's own disabled colours, not in the window's font colour.
     EXPECT_EQ(Form->Button1->palette().color(QPalette::Disabled, QPalette::ButtonText),
               QApplication::palette().color(QPalette::Disabled, QPalette::ButtonText));
