@@ -1,7 +1,7 @@
 // The charts under the mouse: moving the rubber band over 900,000 points, a pan step
 // of the phase chart, a zoom and an undo with 900,000 points, and the repaint of a
 // chart zoomed to 1 % of its points.
-#include "CalculatedWindow.h"
+#include "bench/CalculatedWindow.h"
 
 #include <benchmark/benchmark.h>
 

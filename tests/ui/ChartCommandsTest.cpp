@@ -1,8 +1,9 @@
 // The charts' context menu: when a right click opens it, and what its entries do
 // with the chart's picture and scales.
-#include "ChartWindowFixture.h"
+#include "app/Commands.h"
 #include "platform/QtText.h"
 #include "tests/chart/ChartTestSupport.h"
+#include "tests/ui/ChartWindowFixture.h"
 #include "ui/ChartCommands.h"
 
 #include <QAction>
@@ -101,7 +102,7 @@ TEST_F(TChartCommandsTest, AfterAZoomTheOriginalScaleUndoesIt)
     ASSERT_TRUE(chart->ZoomedIn());
     PressContextMenuKey(chart);
     EXPECT_EQ(CloseMenu(), "Копировать изображение, Сохранить изображение…, Исходный масштаб");
-    Commands(chart).Actions()[2]->trigger();
+    CommandOf(chart, "UndoZoom")->trigger();
     QCoreApplication::processEvents();
     EXPECT_FALSE(chart->ZoomedIn());
     EXPECT_TRUE(chart->BottomAxis().Automatic() && chart->LeftAxis().Automatic());
@@ -113,7 +114,7 @@ TEST_F(TChartCommandsTest, CopyAndPngGiveTheChartsPictureAndSvgItsDrawingWithThe
     TChart* chart = Settled(2);
     const QImage picture = chart->Canvas().Buffer().copy();
     TChartCommands& commands = Commands(chart);
-    commands.Actions()[0]->trigger();
+    CommandOf(chart, "CopyImage")->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(picture.format()), picture);
 
     QTemporaryDir folder;
@@ -129,7 +130,7 @@ TEST_F(TChartCommandsTest, CopyAndPngGiveTheChartsPictureAndSvgItsDrawingWithThe
             EXPECT_EQ(suggested, folder.filePath("Сдвиг фазы.png"));
             return TSaveAnswer{folder.filePath(c.answer), c.type};
         };
-        commands.Actions()[1]->trigger();
+        CommandOf(chart, "SaveImage")->trigger();
         QFile file(folder.filePath(c.answer));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_TRUE(file.readAll().startsWith(c.starts));
@@ -139,7 +140,7 @@ TEST_F(TChartCommandsTest, CopyAndPngGiveTheChartsPictureAndSvgItsDrawingWithThe
     EXPECT_TRUE(texts.contains("Частота, Гц") && texts.contains("Угол сдвига фазы, градусы")) << texts.join('|').toStdString();
 
     commands.AskSavePath = [&](const QString&) { return TSaveAnswer{folder.filePath("no such folder/phase.png"), 0}; };
-    commands.Actions()[1]->trigger();
+    CommandOf(chart, "SaveImage")->trigger();
     ASSERT_EQ(Boxes.Shown().size(), 1u);
     EXPECT_EQ(Utf8FromAnsi(Boxes.Shown()[0]).find("Не удалось сохранить файл «" + folder.path().toStdString()), 0u);
 }
