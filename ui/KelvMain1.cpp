@@ -37,6 +37,9 @@ T* Make(QWidget* parent, const char* name, Args&&... args)
 TForm1::TForm1() : TForm("Form1")
 {
     SetClientSize(729, 484);
+    // Any smaller and the list or the input page would cut its controls, or the group
+    // box would cover the inputs.
+    setMinimumSize(size());
 
     PageControl1 = Make<TPageControl>(this, "PageControl1", tsTabs);
     TabSheet1 = PageControl1->AddPage("TabSheet1");

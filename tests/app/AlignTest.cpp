@@ -68,3 +68,31 @@ TEST(Align, ControlsOfOneEdgeStackFromThatEdgeInTheirStoredOrder)
     EXPECT_EQ(first->geometry(), QRect(0, 0, 20, 100));
     EXPECT_EQ(second->geometry(), QRect(20, 0, 30, 100));
 }
+
+// A container squeezed below its controls' sizes gives each its own size back when it
+// grows again, whatever size it passed through; the order along an edge stays too.
+TEST(Align, ControlsGetTheirSizesBackAfterTheContainerWasSqueezed)
+{
+    QWidget container;
+    container.resize(400, 300);
+    KeepAligned(&container);
+    QWidget* left = Child(&container, {0, 0, 120, 300}, alLeft);
+    QWidget* leftNext = Child(&container, {120, 0, 5, 300}, alLeft);
+    QWidget* group = Child(&container, {0, 100, 400, 150}, alBottom);
+    QWidget* bar = Child(&container, {0, 250, 400, 50}, alBottom);
+    QWidget* client = Child(&container, {0, 0, 10, 10}, alClient);
+    container.show();
+    AlignControls(&container);
+    const std::vector<QWidget*> controls = {left, leftNext, group, bar, client};
+    std::vector<QRect> before;
+    for (QWidget* w : controls)
+        before.push_back(w->geometry());
+
+    for (const QSize through : {QSize(0, 0), QSize(10, 10), QSize(100, 60), QSize(400, 40), QSize(900, 700)}) {
+        container.resize(through);
+        container.resize(400, 300);
+        for (std::size_t i = 0; i < controls.size(); ++i)
+            EXPECT_EQ(controls[i]->geometry(), before[i]) << "through " << through.width() << "x" << through.height()
+                                                        << ", control " << i;
+    }
+}
