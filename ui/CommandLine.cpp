@@ -5,10 +5,10 @@
 #include "app/Application.h"
 #include "app/TableText.h"
 #include "core/Exception.h"
+#include "core/SystemErrorText.h"
 
 #include <cctype>
 #include <cerrno>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -114,7 +114,7 @@ int WriteTable(const TArguments& a, std::FILE* out, std::FILE* err)
         return kBadArguments;
     }
     if (!Write(out, table)) {
-        Write(err, a.Program + ": не удалось записать таблицу: " + std::strerror(errno) + "\n");
+        Write(err, a.Program + ": не удалось записать таблицу: " + Utf8FromAnsi(SystemErrorText(errno)) + "\n");
         return kWriteFailed;
     }
     return 0;
