@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "InputTexts.h"
+#include "ProgramInfo.h"
 #include "ResultsTable.h"
 #include "app/Application.h"
 #include "app/TableText.h"
@@ -15,7 +16,6 @@
 
 namespace {
 
-constexpr char kVersion[] = KELVORIN_VERSION;
 constexpr int kWriteFailed = 1;
 constexpr int kBadArguments = 2;
 
@@ -130,7 +130,7 @@ int RunCommandLine(int argc, char** argv, std::FILE* out, std::FILE* err)
     if (a.Help)
         return Write(out, Help(a.Program)) ? 0 : kWriteFailed;
     if (a.Version)
-        return Write(out, a.Program + " " + kVersion + "\n") ? 0 : kWriteFailed;
+        return Write(out, a.Program + " " + ProgramVersion() + "\n") ? 0 : kWriteFailed;
     if (!a.Table)
         return UsageError(a, err, a.Csv ? "--csv действует только вместе с --table" : "не указана команда");
     if (a.Values.size() != 5)

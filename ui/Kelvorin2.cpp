@@ -4,6 +4,7 @@
 #include "app/Application.h"
 #include "numtext/DecimalSeparators.h"
 #include "ui/CommandLine.h"
+#include "ui/ProgramInfo.h"
 #include "ui/ProgramWindows.h"
 
 int main(int argc, char** argv)
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
     if (argc > 1)
         return RunCommandLine(argc, argv, stdout, stderr);
     TApplication application(argc, argv);
+    SetDesktopIdentity();
     TProgramWindows windows;
     return application.Run();
 }
