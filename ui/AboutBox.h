@@ -2,5 +2,5 @@
 // The About box: the program, its version, licence and homepage.
 class QWidget;
 
-// Shows it modally over the parent window until the user closes it.
+// Shows it modally over the parent window until the user closes it (OK, Escape or its close box).
 void ShowAboutBox(QWidget* parent);

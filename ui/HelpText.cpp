@@ -83,5 +83,5 @@ std::string AboutHtml()
            "<p>Расчет разделительного конденсатора лампового предварительного усилителя.</p>"
            "<p>Лицензия: GNU General Public License версии 3 или (по вашему выбору) любой более поздней версии ("
            + ProgramLicence() + "). Программа распространяется без каких-либо гарантий.</p>"
-           "<p>Домашняя страница: " + Link(ProgramHomepage(), ProgramHomepage()) + "</p>";
+           "<p>Домашняя страница: <nobr>" + Link(ProgramHomepage(), ProgramHomepage()) + "</nobr></p>";
 }

@@ -3,8 +3,9 @@
 #include "MainWindowFixture.h"
 #include "ui/ProgramInfo.h"
 
+#include <QDialog>
 #include <QFile>
-#include <QMessageBox>
+#include <QLabel>
 #include <QProcess>
 #include <QSettings>
 #include <QTextBrowser>
@@ -34,9 +35,9 @@ TEST_F(TProgramWindowsTest, F1ShowsTheHelpWhoseButtonShowsTheAboutBox)
     const QString version = QString::fromUtf8(program.readAllStandardOutput()).split(' ').last().trimmed();
     QString about;
     QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
-        about = box->text();
+        about = box->findChild<QLabel*>("Text")->text();
         box->accept();
     });
     help.Button1->click();
