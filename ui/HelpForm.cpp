@@ -29,17 +29,13 @@ const TControlLayout kLayout[] = {
 THelpForm::THelpForm() : TForm("HelpForm")
 {
     SetClientSize(620, 560);
-    Text = new QTextBrowser(this);
-    Text->setObjectName("Text");
+    Text = NewControl<QTextBrowser>(this, "Text");
     Text->setOpenExternalLinks(true);
-    Panel1 = new TPanel(this);
-    Panel1->setObjectName("Panel1");
+    Panel1 = NewControl<TPanel>(this, "Panel1");
     Panel1->SetBevelOuter(bvNone);
-    Button1 = new TButton(Panel1);
-    Button1->setObjectName("Button1");
+    Button1 = NewControl<TButton>(Panel1, "Button1");
     Button1->OnClick = [this] { ShowAboutBox(this); };
-    Button2 = new TButton(Panel1);
-    Button2->setObjectName("Button2");
+    Button2 = NewControl<TButton>(Panel1, "Button2");
     Button2->OnClick = [this] { close(); };
 
     ApplyLayout(this, kLayout);
