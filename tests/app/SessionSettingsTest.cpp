@@ -11,11 +11,16 @@
 
 namespace {
 
-// The user's settings in a folder of the test's own, empty at the start.
+// The settings start empty (the tests keep them in a folder of their own), and so does
+// the folder last saved to.
 struct TSessionSettingsTest : testing::Test {
-    QTemporaryDir Folder;
-    void SetUp() override { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Folder.path()); }
-    void TearDown() override { SetSaveFolder({}); }
+    QTemporaryDir Folder; // saved to
+    void SetUp() override { QSettings().clear(); }
+    void TearDown() override
+    {
+        QSettings().clear();
+        SetSaveFolder({});
+    }
 };
 
 } // namespace
