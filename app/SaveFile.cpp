@@ -54,8 +54,9 @@ void SaveFile(const QString& path, std::string_view bytes)
     const auto fail = [&](int code) { return FileWriteError(path, SystemErrorText(code)); };
     // A link keeps pointing where it did: the file it leads to is the one replaced.
     const QFileInfo info(path);
-    const std::string target = QFile::encodeName(info.exists() ? info.canonicalFilePath() : info.absoluteFilePath()).toStdString();
-    const std::string folder = QFile::encodeName(QFileInfo(QString::fromStdString(target)).absolutePath()).toStdString();
+    const QString file = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+    const std::string target = QFile::encodeName(file).toStdString();
+    const std::string folder = QFile::encodeName(QFileInfo(file).absolutePath()).toStdString();
 
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
