@@ -14,6 +14,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QCursor>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QStyleFactory>
 
@@ -37,6 +38,7 @@ TApplication::TApplication(int& argc, char** argv)
     };
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
             [this] { Idle(); });
+    SetQtLanguage(QLocale::system());
 }
 
 TApplication::~TApplication()
@@ -59,6 +61,19 @@ AnsiString TApplication::TitleFromExecutable(std::string_view path)
         name[i] = static_cast<char>(b);
     }
     return name;
+}
+
+bool TApplication::SetQtLanguage(const QLocale& locale)
+{
+    if (FQtTexts)
+        removeTranslator(FQtTexts.get());
+    FQtTexts = std::make_unique<QTranslator>();
+    if (!FQtTexts->load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        FQtTexts.reset();
+        return false;
+    }
+    installTranslator(FQtTexts.get());
+    return true;
 }
 
 void TApplication::AddForm(TForm* form)

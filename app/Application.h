@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
+#include <QTranslator>
 
 #include <deque>
 #include <exception>
@@ -28,6 +29,11 @@ public:
     // letter after the first in lower case.
     static AnsiString TitleFromExecutable(std::string_view path);
     const AnsiString& Title() const { return FTitle; }
+
+    // Loads Qt's own texts (the buttons and questions of its dialogs) in the locale's
+    // language where Qt has them, English otherwise; start-up takes the user's locale.
+    // Answers whether they were found.
+    bool SetQtLanguage(const QLocale& locale);
 
     bool ShowHint = true;
     // When hints come and go; read at every idle step.
@@ -76,6 +82,7 @@ private:
     QTimer FHintTimer;
     QElapsedTimer FClock;
     std::deque<AnsiString> FPendingErrors;
+    std::unique_ptr<QTranslator> FQtTexts;
     bool FShowingErrors = false;
 };
 

@@ -6,9 +6,10 @@
 
 #include <string_view>
 
-// Writes the bytes through a temporary file that is then renamed into place, so a
-// failed write leaves an earlier file whole; EFileWrite names the file and the reason.
+// Writes the bytes through a temporary file in the same folder that is then renamed into
+// place, so a failed write leaves an earlier file whole; EFileWrite names the file and
+// the system's reason in Russian.
 void SaveFile(const QString& path, std::string_view bytes);
 
 // The error for a file that could not be written, naming it as the platform writes paths.
-EFileWrite FileWriteError(const QString& path, const QString& reason);
+EFileWrite FileWriteError(const QString& path, const AnsiString& reason);

@@ -1,19 +1,19 @@
 #include "ui/CommandLine.h"
 
 #include "app/Application.h"
+#include "core/SystemErrorText.h"
 #include "results/ResultsTable.h"
 #include "results/TableText.h"
+#include "ui/ProgramInfo.h"
 
 #include <cctype>
 #include <cerrno>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace {
 
-constexpr char kVersion[] = KELVORIN_VERSION;
 constexpr int kWriteFailed = 1;
 constexpr int kBadArguments = 2;
 
@@ -101,7 +101,7 @@ int WriteTable(const TArguments& a, std::FILE* out, std::FILE* err)
         return kBadArguments;
     }
     if (!Write(out, table)) {
-        Write(err, a.Program + ": не удалось записать таблицу: " + std::strerror(errno) + "\n");
+        Write(err, a.Program + ": не удалось записать таблицу: " + Utf8FromAnsi(SystemErrorText(errno)) + "\n");
         return kWriteFailed;
     }
     return 0;
@@ -117,7 +117,7 @@ int RunCommandLine(int argc, char** argv, std::FILE* out, std::FILE* err)
     if (a.Help)
         return Write(out, Help(a.Program)) ? 0 : kWriteFailed;
     if (a.Version)
-        return Write(out, a.Program + " " + kVersion + "\n") ? 0 : kWriteFailed;
+        return Write(out, a.Program + " " + ProgramVersion() + "\n") ? 0 : kWriteFailed;
     if (!a.Table)
         return UsageError(a, err, a.Csv ? "--csv действует только вместе с --table" : "не указана команда");
     if (a.Values.size() != 5)

@@ -25,51 +25,42 @@
 
 TForm1* Form1 = nullptr;
 
-namespace {
-
-template <class T, class... Args>
-T* Make(QWidget* parent, const char* name, Args&&... args)
-{
-    T* control = new T(parent, std::forward<Args>(args)...);
-    control->setObjectName(QString::fromUtf8(name));
-    return control;
-}
-
-} // namespace
-
 TForm1::TForm1() : TForm("Form1")
 {
     SetClientSize(729, 484);
+    // Any smaller and the list or the input page would cut its controls, or the group
+    // box would cover the inputs.
+    setMinimumSize(size());
 
-    PageControl1 = Make<TPageControl>(this, "PageControl1", tsTabs);
+    PageControl1 = NewControl<TPageControl>(this, "PageControl1", tsTabs);
     TabSheet1 = PageControl1->AddPage("TabSheet1");
-    Panel1 = Make<TPanel>(TabSheet1, "Panel1");
+    Panel1 = NewControl<TPanel>(TabSheet1, "Panel1");
     Panel1->SetBevelOuter(bvNone);
-    List = Make<TListView>(Panel1, "List", ResultColumns());
-    Splitter1 = Make<TSplitter>(TabSheet1, "Splitter1");
-    PageControl2 = Make<TPageControl>(TabSheet1, "PageControl2", tsButtons);
+    List = NewControl<TListView>(Panel1, "List", ResultColumns());
+    Splitter1 = NewControl<TSplitter>(TabSheet1, "Splitter1");
+    PageControl2 = NewControl<TPageControl>(TabSheet1, "PageControl2", tsButtons);
     TabSheet2 = PageControl2->AddPage("TabSheet2");
     TabSheet3 = PageControl2->AddPage("TabSheet3");
     TabSheet4 = PageControl2->AddPage("TabSheet4");
 
-    Label1 = Make<TLabel>(TabSheet2, "Label1");
-    Label2 = Make<TLabel>(TabSheet2, "Label2");
-    Label3 = Make<TLabel>(TabSheet2, "Label3");
-    Label4 = Make<TLabel>(TabSheet2, "Label4");
-    Label5 = Make<TLabel>(TabSheet2, "Label5");
-    Edit1 = Make<TEdit>(TabSheet2, "Edit1");
-    Edit2 = Make<TEdit>(TabSheet2, "Edit2");
-    Edit3 = Make<TEdit>(TabSheet2, "Edit3");
-    Edit4 = Make<TEdit>(TabSheet2, "Edit4");
-    Button1 = Make<TButton>(TabSheet2, "Button1");
-    Bar = Make<TProgressBar>(TabSheet2, "Bar");
-    Edit5 = Make<TEdit>(TabSheet2, "Edit5");
-    Button2 = Make<TButton>(TabSheet2, "Button2");
-    GroupBox1 = Make<TGroupBox>(TabSheet2, "GroupBox1");
-    StaticText1 = Make<TStaticText>(GroupBox1, "StaticText1");
+    Label1 = NewControl<TLabel>(TabSheet2, "Label1");
+    Label2 = NewControl<TLabel>(TabSheet2, "Label2");
+    Label3 = NewControl<TLabel>(TabSheet2, "Label3");
+    Label4 = NewControl<TLabel>(TabSheet2, "Label4");
+    Label5 = NewControl<TLabel>(TabSheet2, "Label5");
+    Edit1 = NewControl<TEdit>(TabSheet2, "Edit1");
+    Edit2 = NewControl<TEdit>(TabSheet2, "Edit2");
+    Edit3 = NewControl<TEdit>(TabSheet2, "Edit3");
+    Edit4 = NewControl<TEdit>(TabSheet2, "Edit4");
+    Button1 = NewControl<TButton>(TabSheet2, "Button1");
+    Bar = NewControl<TProgressBar>(TabSheet2, "Bar");
+    Edit5 = NewControl<TEdit>(TabSheet2, "Edit5");
+    Button2 = NewControl<TButton>(TabSheet2, "Button2");
+    GroupBox1 = NewControl<TGroupBox>(TabSheet2, "GroupBox1");
+    StaticText1 = NewControl<TStaticText>(GroupBox1, "StaticText1");
 
-    Chart1 = Make<TChart>(TabSheet3, "Chart1");
-    Chart2 = Make<TChart>(TabSheet4, "Chart2");
+    Chart1 = NewControl<TChart>(TabSheet3, "Chart1");
+    Chart2 = NewControl<TChart>(TabSheet4, "Chart2");
 
     Action1 = ActionList1.Add("Action1");
     Action1->SetCaption(AnsiFromUtf8("Считать"));

@@ -131,11 +131,11 @@ TEST_F(TListCommandsTest, AFailedSaveLeavesTheEarlierFileWholeAndShowsTheReason)
     std::signal(SIGXFSZ, savedHandler);
 
     EXPECT_EQ(ReadFile(path), "earlier results\n");
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList("table.csv")); // no temporary file left
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList("table.csv")); // no temporary file left
     Commands.AskSavePath = [&](const QString&) { return folder.filePath("no such folder/table.csv"); };
     CommandOf(List, "SaveTable")->trigger();
     const auto& shown = TErrorBoxes::Shown();
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(Utf8FromAnsi(shown[0]), "Не удалось сохранить файл «" + path.toStdString() + "»: File too large.");
+    EXPECT_EQ(Utf8FromAnsi(shown[0]), "Не удалось сохранить файл «" + path.toStdString() + "»: файл слишком велик.");
     EXPECT_EQ(Utf8FromAnsi(shown[1]).find("Не удалось сохранить файл «" + folder.path().toStdString()), 0u);
 }

@@ -149,3 +149,75 @@ TEST_F(TMainWindowTest, RestingTheMouseOnAFieldShowsThePageHint)
     RunLoopFor(100);
     EXPECT_EQ(Application->HintWindow(), nullptr);
 }
+
+namespace {
+
+// Every control that shows in the window with its place, in creation order.
+std::vector<std::string> Layout(const QWidget* window)
+{
+    std::vector<std::string> controls;
+    for (const QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisible())
+            continue;
+        const QRect r = w->geometry();
+        controls.push_back(QString("%1 %2,%3 %4x%5")
+                               .arg(w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName())
+                               .arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())
+                               .toStdString());
+    }
+    return controls;
+}
+
+} // namespace
+
+// Whatever sizes the window passes through, and whichever page shows meanwhile, coming
+// back to a size gives the layout a window started at that size has.
+TEST_F(TMainWindowTest, ComingBackToASizeRestoresTheLayoutItStartsWith)
+{
+    const QSize start = QSize(Scaled(729), Scaled(484));
+    const struct {
+        std::vector<QSize> through;
+        int pageMeanwhile;
+        QSize back;
+    } cases[] = {
+        {{{10, 10}}, 0, start},
+        {{{200, 150}}, 0, start},
+        {{{start.width(), 100}}, 0, start},
+        {{{10, 10}, {200, 150}, {2000, 1500}}, 0, {900, 700}},
+        {{{10, 10}}, 1, start},
+        {{{start.width(), 100}}, 2, {start.width() + 50, start.height() + 20}},
+    };
+    for (const auto& c : cases) {
+        StartUnder("ru_RU.UTF-8");
+        Form->resize(c.back);
+        QCoreApplication::processEvents();
+        const std::vector<std::string> fresh = Layout(Form);
+        TearDown();
+
+        StartUnder("ru_RU.UTF-8");
+        ShowPage(c.pageMeanwhile);
+        for (const QSize size : c.through) {
+            Form->resize(size);
+            QCoreApplication::processEvents();
+        }
+        ShowPage(0);
+        Form->resize(c.back);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(Layout(Form), fresh) << "back to " << c.back.width() << "x" << c.back.height();
+        TearDown();
+    }
+}
+
+TEST_F(TMainWindowTest, ShrunkAsFarAsItGoesTheWindowStillShowsEveryControlWhole)
+{
+    StartUnder("ru_RU.UTF-8");
+    Form->resize(10, 10);
+    QCoreApplication::processEvents();
+    QList<QWidget*> controls = Form->TabSheet2->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    controls << Form->List;
+    for (QWidget* control : controls) {
+        if (!control->isHidden()) {
+            EXPECT_EQ(control->visibleRegion().boundingRect(), control->rect()) << control->objectName().toStdString();
+        }
+    }
+}

@@ -82,6 +82,19 @@ TEST_F(TSchematicTest, TheCloseBoxCancelsAndTheDecodedPictureIsKeptForTheNextSho
     EXPECT_EQ(Form2->ModalResult(), mrOk);
 }
 
+TEST_F(TSchematicTest, EscapeClosesItAsTheCloseBoxDoes)
+{
+    ShowSchematic([&] {
+        EXPECT_TRUE(QTest::qWaitForWindowActive(Form2));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        if (Form2->ModalResult() == mrNone)
+            Form2->Button1->click(); // Escape did nothing: end the show all the same
+    });
+    EXPECT_EQ(Form2->ModalResult(), mrCancel);
+    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_TRUE(Form1->isEnabled());
+}
+
 TEST_F(TSchematicTest, ThePictureDecodesToAtMost236GreyLevels)
 {
     Form2->Image1->grab();
