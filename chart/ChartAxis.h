@@ -106,6 +106,7 @@ public:
     int ValueToPosClamped(double value) const { return FMapping.ValueToPosClamped(value); }
     // The value at a pixel; 0 for an axis of no length.
     double PosToValue(int pos) const { return FMapping.PosToValue(pos); }
+    const TAxisMapping& Mapping() const { return FMapping; }
 
     // The step between value labels, from the room the labels of the range's ends
     // take in the labels font.
