@@ -209,6 +209,10 @@ private:
     void DrawValueLabels(TAxisPainter& painter, double step);
     void DrawCustomValueLabels(TAxisPainter& painter, double step);
     void DrawSeriesLabels(TAxisPainter& painter, TAxisLabelStyle style);
+    // The same for the labels of one series whose X rises along this axis, drawn apart
+    // with ticks under them only and no handler to ask: first … last are visible.
+    void DrawRisingSeriesLabels(TAxisPainter& painter, TChartSeries& series, int first, int last,
+                                TAxisLabelStyle style, bool along);
     // A painter onto the chart's canvas, for the paint in progress.
     TAxisPainter Painter();
     // The series whose labels the axis shows, in list order.
