@@ -1,4 +1,4 @@
-#include "Align.h"
+#include "app/Align.h"
 
 #include <QEvent>
 #include <QVariant>

@@ -1,15 +1,16 @@
-#include "Application.h"
+#include "app/Application.h"
 
-#include "Button.h"
-#include "Form.h"
-#include "platform/ErrorSink.h"
-#include "platform/Guarded.h"
-#include "HintProperties.h"
-#include "HintWindow.h"
+#include "app/Button.h"
+#include "app/Form.h"
+#include "app/HintProperties.h"
+#include "app/HintWindow.h"
 #include "core/Abort.h"
 #include "core/Exception.h"
-#include "platform/QtText.h"
+#include "core/ScopeExit.h"
 #include "numtext/DecimalSeparators.h"
+#include "platform/ErrorSink.h"
+#include "platform/Guarded.h"
+#include "platform/QtText.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCursor>
@@ -92,6 +93,7 @@ void TApplication::UpdateHint()
     const long long now = FClock.elapsed();
     const bool moved = FLastPointer && *FLastPointer != cursor;
     FLastPointer = cursor;
+    FHintState.SetTimings(HintTimings);
     FHintState.Update(now, control, moved);
     // No hint while a button is held, as during a drag over a chart: like a press, the
     // drag keeps the hint away until the mouse reaches another control.
@@ -169,12 +171,13 @@ void TApplication::ShowPendingErrors()
     if (FShowingErrors)
         return;
     FShowingErrors = true;
+    // A box that fails to show must not stop every later one.
+    const TScopeExit done([this] { FShowingErrors = false; });
     while (!FPendingErrors.empty()) {
         const AnsiString text = FPendingErrors.front();
         FPendingErrors.pop_front();
         ShowErrorBox(FTitle, text);
     }
-    FShowingErrors = false;
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)

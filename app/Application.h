@@ -2,7 +2,7 @@
 // The application object: the title, the forms, the idle step that updates the
 // hint and the commands whenever the event queue runs empty, and the error box
 // that every exception escaping a handler ends in.
-#include "HintState.h"
+#include "app/HintState.h"
 #include "core/AnsiString.h"
 
 #include <QApplication>
@@ -30,6 +30,7 @@ public:
     const AnsiString& Title() const { return FTitle; }
 
     bool ShowHint = true;
+    // When hints come and go; read at every idle step.
     THintTimings HintTimings;
 
     // Forms register themselves when created; the first becomes the main form.

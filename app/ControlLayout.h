@@ -1,8 +1,8 @@
 #pragma once
 // A window's stored layout as data: one entry per control, applied to the
 // controls of that name once the window has created them.
-#include "Align.h"
-#include "Appearance.h"
+#include "app/Align.h"
+#include "app/Appearance.h"
 #include "core/AnsiString.h"
 
 #include <span>

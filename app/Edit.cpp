@@ -1,4 +1,4 @@
-#include "Edit.h"
+#include "app/Edit.h"
 
 #include "platform/QtText.h"
 

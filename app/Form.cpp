@@ -1,10 +1,10 @@
-#include "Form.h"
+#include "app/Form.h"
 
-#include "Align.h"
-#include "Application.h"
-#include "Button.h"
-#include "platform/Scaling.h"
+#include "app/Align.h"
+#include "app/Application.h"
+#include "app/Button.h"
 #include "platform/QtText.h"
+#include "platform/Scaling.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>

@@ -1,4 +1,4 @@
-#include "SaveDialog.h"
+#include "app/SaveDialog.h"
 
 #include "platform/QtText.h"
 

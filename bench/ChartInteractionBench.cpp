@@ -2,7 +2,7 @@
 // of the phase chart and of the attenuation chart with 900,000 points (which the
 // program itself does not let pan), a zoom and an undo with 900,000 points, and the
 // repaint of a chart zoomed to 1 % of its points.
-#include "CalculatedWindow.h"
+#include "bench/CalculatedWindow.h"
 
 #include <benchmark/benchmark.h>
 

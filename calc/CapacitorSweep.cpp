@@ -4,27 +4,26 @@
 #include "core/CheckedFloat.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
-long double Attenuation(long double mn)
+TExtended Attenuation(TExtended mn)
 {
-    return 20.0L * std::log10(mn);
+    return TExtended(20) * Log10(mn);
 }
 
-long double Capacitance(long double mn, long double f, long double rc)
+TExtended Capacitance(TExtended mn, TExtended f, TExtended rc)
 {
-    const long double s = std::sqrt(mn * mn - 1.0L);
-    const long double d = f * rc;
-    return 159.0L / (s * d);
+    const TExtended s = Sqrt(mn * mn - TExtended(1));
+    const TExtended d = f * rc;
+    return TExtended(159) / (s * d);
 }
 
 } // namespace
 
 std::int64_t SweepQuotient(double from, double to, double step)
 {
-    return RoundToInt64(CheckedEval([&] { return (static_cast<long double>(to) - from) / step; }));
+    return RoundToInt64(CheckedEval([&] { return (TExtended(to) - from) / step; }));
 }
 
 std::int32_t SweepProgressMax(double from, double to, double step)
@@ -44,7 +43,7 @@ double SweepCapacitance(double mn, double f, double rc)
 
 double NextMn(double mn, double step)
 {
-    return StoreDouble(static_cast<long double>(mn) + step);
+    return StoreDouble(TExtended(mn) + step);
 }
 
 std::vector<TSweepRow> CalcSweepRows(const TSweepInputs& in)

@@ -9,6 +9,7 @@
 #include "chart/AxisMapping.h"
 #include "chart/AxisTitle.h"
 #include "chart/ChartFont.h"
+#include "chart/ChartLayoutState.h"
 #include "chart/ChartObject.h"
 #include "chart/ChartPen.h"
 #include "chart/ChartRect.h"
@@ -91,6 +92,10 @@ public:
     int LinePos() const { return FLinePos; }
     int LabelsPos() const { return FLabelsPos; }
     int TitlePos() const { return FTitlePos; }
+
+    // The working range, place and positions the last layout left, and putting them back.
+    TAxisLayoutState LayoutState() const;
+    void RestoreLayout(const TAxisLayoutState& layout);
 
     // Minimum and Maximum from the series where automatic, then the working range.
     void ComputeRange();

@@ -129,21 +129,20 @@ void TChartSeries::SetColorEachPoint(bool value)
 
 void TChartSeries::SetHorizAxis(THorizAxis value)
 {
-    if (value == FHorizAxis)
-        return;
-    FHorizAxis = value;
-    ResolveAxes();
-    Repaint();
+    StoreChanged(FHorizAxis, value, [this] {
+        ResolveAxes();
+        Repaint();
+    });
 }
 
 void TChartSeries::SetVertAxis(TVertAxis value)
 {
-    if (value == FVertAxis)
-        return;
-    FVertAxis = value;
-    ResolveAxes();
-    Repaint();
+    StoreChanged(FVertAxis, value, [this] {
+        ResolveAxes();
+        Repaint();
+    });
 }
+
 
 int TChartSeries::PointScreenX(int index) const
 {

@@ -1,16 +1,24 @@
-#include "CheckedFloat.h"
+#include "core/CheckedFloat.h"
 
 #include <cmath>
 
 void TFloatErrorScope::Check() const
 {
-    const int flags = std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
-    if (flags & FE_INVALID)
+    const unsigned flags = ExtendedFlags();
+    if (flags & efInvalid)
         throw EInvalidOp();
-    if (flags & FE_DIVBYZERO)
+    if (flags & efZeroDivide)
         throw EZeroDivide();
-    if (flags & FE_OVERFLOW)
+    if (flags & efOverflow)
         throw EOverflow();
+}
+
+double StoreDouble(TExtended value)
+{
+    const double stored = value.ToDouble();
+    if (std::isinf(stored) && IsFinite(value))
+        throw EOverflow();
+    return stored;
 }
 
 double StoreDouble(long double value)
@@ -21,14 +29,10 @@ double StoreDouble(long double value)
     return stored;
 }
 
-std::int64_t RoundToInt64(long double value)
+std::int64_t RoundToInt64(TExtended value)
 {
-    // 2^63 is exact in extended precision; everything in [-2^63, 2^63) fits.
-    constexpr long double kLimit = 9223372036854775808.0L;
-    if (!std::isfinite(value))
-        throw EInvalidOp();
-    const long double rounded = std::nearbyintl(value); // rounding to nearest, ties to even
-    if (rounded >= kLimit || rounded < -kLimit)
-        throw EInvalidOp();
-    return static_cast<std::int64_t>(rounded);
+    TFloatErrorScope scope;
+    const std::int64_t rounded = value.RoundToInt64();
+    scope.Check(); // a NaN, an infinity or a value out of range is invalid
+    return rounded;
 }

@@ -1,6 +1,6 @@
 // FormatDecimal with arbitrary pictures and values: any double (NaN, infinities and
 // denormals included) or any extended value, then the picture.
-#include "FuzzTarget.h"
+#include "fuzz/FuzzTarget.h"
 
 #include "core/ConvertError.h"
 #include "numtext/DecimalSeparators.h"
@@ -13,7 +13,7 @@ namespace {
 
 // Input: one byte choosing the value's form, its bytes, then the picture.
 struct TInput {
-    long double Value = 0;
+    TExtended Value;
     std::string_view Picture;
 };
 
@@ -26,13 +26,15 @@ bool Split(const std::uint8_t* data, std::size_t size, TInput& input)
     if (size < 1 + width)
         return false;
     if (extended) {
-        unsigned char bytes[sizeof(long double)] = {};
-        std::memcpy(bytes, data + 1, 10);
-        // The integer bit follows the exponent as in every value the hardware makes;
+        // Ten bytes as the format lays them out: the significand, then sign and exponent.
+        TExtendedBits bits;
+        std::memcpy(&bits.Significand, data + 1, sizeof bits.Significand);
+        bits.SignExponent = static_cast<std::uint16_t>(data[9] | (data[10] << 8));
+        // The integer bit follows the exponent as in every value the arithmetic makes;
         // the unsupported encodings are no numbers a program computes.
-        const bool biased = (bytes[8] | (bytes[9] & 0x7F)) != 0;
-        bytes[7] = static_cast<unsigned char>(biased ? bytes[7] | 0x80 : bytes[7] & 0x7F);
-        std::memcpy(&input.Value, bytes, sizeof bytes);
+        const std::uint64_t integerBit = std::uint64_t{1} << 63;
+        bits.Significand = bits.Exponent() != 0 ? bits.Significand | integerBit : bits.Significand & ~integerBit;
+        input.Value = TExtended::FromBits(bits);
     } else {
         double value;
         std::memcpy(&value, data + 1, sizeof value);

@@ -1,13 +1,11 @@
 // TrimBlanks and ParseDecimal on arbitrary bytes, with both decimal separators.
-#include "FuzzTarget.h"
+#include "fuzz/FuzzTarget.h"
 
 #include "core/ConvertError.h"
 #include "numtext/DecimalSeparators.h"
 #include "numtext/ParseDecimal.h"
 #include "numtext/TrimBlanks.h"
 
-#include <cfenv>
-#include <cmath>
 #include <optional>
 #include <string_view>
 
@@ -19,13 +17,13 @@ bool Blank(char c)
 }
 
 // The value, or none when the text is rejected with the conversion error naming it.
-std::optional<long double> Parse(std::string_view text)
+std::optional<TExtended> Parse(std::string_view text)
 {
-    std::feclearexcept(FE_ALL_EXCEPT);
+    TExtendedFlagsHold hold; // starts with no flag raised
     try {
-        const long double value = ParseDecimal(text);
-        FuzzExpect(std::fetestexcept(FE_ALL_EXCEPT) == 0, "ParseDecimal leaves its flags to the caller");
-        FuzzExpect(!std::isnan(value) && !std::isinf(value), "ParseDecimal gives a finite number");
+        const TExtended value = ParseDecimal(text);
+        FuzzExpect(ExtendedFlags() == 0, "ParseDecimal leaves its flags to the caller");
+        FuzzExpect(IsFinite(value), "ParseDecimal gives a finite number");
         return value;
     } catch (const EConvertError& e) {
         FuzzExpect(e.Message() == "'" + AnsiString(text) + "' is not a valid floating point value",
@@ -48,10 +46,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const char separator : {',', '.'}) {
         DecimalChar = separator;
         GroupChar = separator == ',' ? ' ' : ',';
-        const std::optional<long double> value = Parse(text);
+        const std::optional<TExtended> value = Parse(text);
         // Blanks around an accepted text are all TrimBlanks takes away.
         if (value) {
-            const std::optional<long double> again = Parse(trimmed);
+            const std::optional<TExtended> again = Parse(trimmed);
             FuzzExpect(again && *again == *value, "a trimmed accepted text gives the same value");
         }
     }

@@ -7,16 +7,11 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <limits>
 
 namespace {
-
-static_assert(std::numeric_limits<long double>::digits == 64
-                  && std::numeric_limits<long double>::max_exponent == 16384,
-              "long double must be the x87 80-bit extended format");
 
 constexpr std::size_t kPictureLimit = 225; // pictures this long or longer are refused
 constexpr int kSections = 3;               // positive, negative, zero
@@ -25,25 +20,6 @@ constexpr int kGeneralPrecision = 15;
 constexpr int kNoDecimalLimit = 9999;
 constexpr std::uint64_t kExpansionLimit = 1'000'000'000'000'000'000; // 10^18
 constexpr std::uint64_t kExpansionFloor = kExpansionLimit / 10;
-constexpr int kExponentBias = 16383;
-constexpr int kSpecialExponent = 0x7FFF; // infinities and NaNs
-
-// The fields of an x87 extended value.
-struct TExtendedBits {
-    std::uint64_t Mantissa; // with its explicit integer bit
-    int Exponent;           // biased; 0 for zeros and denormals
-    bool Negative;
-};
-
-TExtendedBits BitsOf(long double value)
-{
-    std::uint64_t mantissa;
-    std::uint16_t signAndExponent;
-    std::memcpy(&mantissa, &value, sizeof mantissa);
-    std::memcpy(&signAndExponent, reinterpret_cast<const unsigned char*>(&value) + sizeof mantissa,
-                sizeof signAndExponent);
-    return {mantissa, signAndExponent & 0x7FFF, (signAndExponent & 0x8000) != 0};
-}
 
 enum TValueKind { vkFinite, vkInfinite, vkNaN };
 
@@ -87,20 +63,20 @@ void WriteExpansionDigits(std::uint64_t value, char* out)
 
 // Rounds the value half away from zero on its 18-digit decimal expansion, at the place
 // `decimals` after the point but keeping at most `precision` significant digits.
-void RoundToDecimal(long double value, int precision, int decimals, TDecimal& d)
+void RoundToDecimal(TExtended value, int precision, int decimals, TDecimal& d)
 {
-    const TExtendedBits bits = BitsOf(value);
+    const TExtendedBits bits = value.Bits();
     d.Kind = vkFinite;
-    d.Negative = bits.Negative;
+    d.Negative = bits.Negative();
     d.Exponent = 0;
     d.Count = 0;
-    if (bits.Exponent == kSpecialExponent) {
-        // An infinity has no mantissa bits besides the integer bit.
-        d.Kind = (bits.Mantissa << 1) == 0 ? vkInfinite : vkNaN;
-        d.Negative = d.Kind == vkInfinite && bits.Negative;
+    if (bits.Exponent() == kExtendedSpecialExponent) {
+        // An infinity has no significand bits besides the integer bit.
+        d.Kind = (bits.Significand << 1) == 0 ? vkInfinite : vkNaN;
+        d.Negative = d.Kind == vkInfinite && bits.Negative();
         return;
     }
-    if (bits.Exponent == 0) { // zero or denormal
+    if (bits.Exponent() == 0) { // zero or denormal
         d.Negative = false;
         return;
     }
@@ -109,17 +85,19 @@ void RoundToDecimal(long double value, int precision, int decimals, TDecimal& d)
     // The estimate can be one too small (the expansion reaches 10^18) or, for some tiny
     // magnitudes, one too large (the expansion stays below 10^17); either way the
     // exponent is corrected so that the first digit is never 0.
-    int exponent = (((bits.Exponent - kExponentBias) * 19728) >> 16) + 1;
-    const long double magnitude = std::fabs(value);
-    auto expansion = static_cast<std::uint64_t>(
-        std::llrint(numtext_internal::ScaleByPowerOfTen(magnitude, kExpansionDigits - exponent)));
+    int exponent = (((bits.Exponent() - kExtendedBias) * 19728) >> 16) + 1;
+    const TExtended magnitude = Abs(value);
+    const auto expansionAt = [&](int e) {
+        return static_cast<std::uint64_t>(
+            numtext_internal::ScaleByPowerOfTen(magnitude, kExpansionDigits - e).RoundToInt64());
+    };
+    auto expansion = expansionAt(exponent);
     if (expansion >= kExpansionLimit) {
-        expansion = static_cast<std::uint64_t>(std::llrint(expansion / 10.0L));
+        expansion = static_cast<std::uint64_t>((TExtended(expansion) / 10).RoundToInt64());
         ++exponent;
     } else if (expansion < kExpansionFloor) {
         --exponent;
-        expansion = static_cast<std::uint64_t>(
-            std::llrint(numtext_internal::ScaleByPowerOfTen(magnitude, kExpansionDigits - exponent)));
+        expansion = expansionAt(exponent);
     }
     WriteExpansionDigits(expansion, d.Digits);
 
@@ -155,7 +133,7 @@ void RoundToDecimal(long double value, int precision, int decimals, TDecimal& d)
 }
 
 // 15 significant digits, fixed for decimal exponents -3 to 15, scientific otherwise.
-AnsiString GeneralForm(long double value)
+AnsiString GeneralForm(TExtended value)
 {
     TDecimal d;
     RoundToDecimal(value, kGeneralPrecision, kNoDecimalLimit, d);
@@ -317,11 +295,11 @@ TDecimalPicture::TDecimalPicture(std::string_view picture)
         FSections[i] = AnalyseSection(sections[i]);
 }
 
-AnsiString TDecimalPicture::Format(long double value) const
+AnsiString TDecimalPicture::Format(TExtended value) const
 {
-    const TExtendedBits bits = BitsOf(value);
-    const bool exactZero = bits.Exponent == 0 && bits.Mantissa == 0 && !bits.Negative;
-    int index = exactZero ? 2 : bits.Negative ? 1 : 0; // a negative zero counts as negative
+    const TExtendedBits bits = value.Bits();
+    const bool exactZero = bits.Exponent() == 0 && bits.Significand == 0 && !bits.Negative();
+    int index = exactZero ? 2 : bits.Negative() ? 1 : 0; // a negative zero counts as negative
     if (FSections[index].Text.empty())
         index = 0;
     if (FSections[index].Text.empty())
@@ -339,7 +317,7 @@ AnsiString TDecimalPicture::Format(long double value) const
     return LayOut(FSections[index], index == 0, d);
 }
 
-AnsiString FormatDecimal(std::string_view picture, long double value)
+AnsiString FormatDecimal(std::string_view picture, TExtended value)
 {
     return TDecimalPicture(picture).Format(value);
 }

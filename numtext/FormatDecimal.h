@@ -1,5 +1,6 @@
 #pragma once
 #include "core/AnsiString.h"
+#include "core/Extended.h"
 
 #include <string_view>
 
@@ -18,14 +19,14 @@
 // Literal characters, quoted text and the exponent placeholders ("E+", "e-"...) are not
 // supported: a picture holding any character other than "0#.,;" is refused with
 // EConvertError, as is a picture of 225 characters or more ("Format string too long").
-AnsiString FormatDecimal(std::string_view picture, long double value);
+AnsiString FormatDecimal(std::string_view picture, TExtended value);
 
 // A picture analysed once, for writing many numbers with it; Format(value) gives what
 // FormatDecimal(picture, value) gives. Construction refuses a picture as FormatDecimal does.
 class TDecimalPicture {
 public:
     explicit TDecimalPicture(std::string_view picture);
-    AnsiString Format(long double value) const;
+    AnsiString Format(TExtended value) const;
 
     // What a section asks of the digits; placeholders are counted from 0, left to right.
     struct TSection {

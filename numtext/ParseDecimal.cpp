@@ -5,8 +5,6 @@
 #include "core/CheckedFloat.h"
 #include "core/ConvertError.h"
 
-#include <cfenv>
-#include <cmath>
 #include <cstdint>
 
 namespace {
@@ -52,12 +50,12 @@ private:
 
 } // namespace
 
-long double ParseDecimal(std::string_view text)
+TExtended ParseDecimal(std::string_view text)
 {
     const auto reject = [&] { return EConvertError::InvalidFloat(AnsiString(text)); };
 
-    TFloatErrorScope scope;
-    std::fesetenv(FE_DFL_ENV); // all exceptions masked, flags clear, nearest, 64-bit mantissa
+    TExtendedFlagsHold hold; // the caller's flags come back whatever happens
+    TExtendedFlagsHold::UseDefaultModes();
 
     TReader in(text);
     in.SkipBlanks();
@@ -66,7 +64,7 @@ long double ParseDecimal(std::string_view text)
         in.Take('+');
 
     const char* mantissaStart = in.Position();
-    long double acc = 0.0L;
+    TExtended acc = 0;
     std::int64_t power = 0;
     for (int d; (d = in.TakeDigit()) >= 0;)
         acc = acc * 10 + d;
@@ -93,16 +91,15 @@ long double ParseDecimal(std::string_view text)
     // The power of ten is assembled first and applied once. A power beyond the extended
     // range is infinity: dividing by it gives zero, multiplying zero by it is invalid.
     using numtext_internal::PowerOfTen;
-    long double scaled = acc;
+    TExtended scaled = acc;
     if (power > 0) {
         scaled = acc * PowerOfTen(static_cast<std::uint64_t>(power));
     } else if (power < 0) {
         const std::uint64_t n = 0 - static_cast<std::uint64_t>(power);
-        scaled = n >= static_cast<std::uint64_t>(numtext_internal::kPowerLimit) ? 0.0L : acc / PowerOfTen(n);
+        scaled = n >= static_cast<std::uint64_t>(numtext_internal::kPowerLimit) ? TExtended(0) : acc / PowerOfTen(n);
     }
-    // The volatile store completes the computation before its flags are read.
-    const volatile long double magnitude = scaled;
-    if (std::fetestexcept(FE_INVALID) || std::isinf(magnitude))
+    const TExtended magnitude = scaled.Settled();
+    if ((ExtendedFlags() & efInvalid) || IsInfinite(magnitude))
         throw reject();
     return negative ? -magnitude : magnitude;
 }

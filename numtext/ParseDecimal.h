@@ -1,5 +1,6 @@
 #pragma once
 #include "core/AnsiString.h"
+#include "core/Extended.h"
 
 #include <string_view>
 
@@ -12,6 +13,5 @@
 // extended range divides to zero, and turns a zero mantissa into an invalid operation.
 // The value may lie beyond the double range (up to about 1.19e4932).
 // Raises EConvertError "'<text>' is not a valid floating point value" with the text as passed.
-// Runs with every floating-point exception masked and rounding to nearest in extended
-// precision, and restores the caller's floating-point state, flags included.
-long double ParseDecimal(std::string_view text);
+// Rounds to nearest in extended precision and gives the caller's flags back untouched.
+TExtended ParseDecimal(std::string_view text);

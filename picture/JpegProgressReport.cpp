@@ -1,5 +1,7 @@
 #include "picture/JpegProgressReport.h"
 
+#include "core/Extended.h"
+
 namespace {
 
 constexpr auto ReportInterval = std::chrono::milliseconds(500);
@@ -10,9 +12,9 @@ int ProgressPercent(const jpeg_progress_mgr& progress)
 {
     if (progress.pass_limit <= 0 || progress.total_passes <= 0)
         return -1;
-    const long double done = static_cast<long double>(progress.pass_counter) / progress.pass_limit
+    const TExtended done = TExtended(static_cast<std::int64_t>(progress.pass_counter)) / static_cast<std::int64_t>(progress.pass_limit)
         + progress.completed_passes;
-    return static_cast<int>(done * 100 / progress.total_passes);
+    return static_cast<int>((done * 100 / progress.total_passes).TruncToInt64());
 }
 
 TJpegProgressReport::TJpegProgressReport(TJpegProgressEvent event)

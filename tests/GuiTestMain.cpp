@@ -1,6 +1,6 @@
 // Runs widget tests headless inside one application object; error boxes are
 // recorded instead of shown.
-#include "GuiTestSupport.h"
+#include "tests/GuiTestSupport.h"
 
 #include <gtest/gtest.h>
 

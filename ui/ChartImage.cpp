@@ -1,7 +1,7 @@
-#include "ChartImage.h"
+#include "ui/ChartImage.h"
 
 #include "chart/ChartPanel.h"
-#include "app/SaveFile.h"
+#include "platform/SaveFile.h"
 #include "platform/Scaling.h"
 
 #include <QBuffer>

@@ -1,10 +1,8 @@
-#include "CommandLine.h"
+#include "ui/CommandLine.h"
 
-#include "InputTexts.h"
-#include "ResultsTable.h"
 #include "app/Application.h"
-#include "app/TableText.h"
-#include "core/Exception.h"
+#include "results/ResultsTable.h"
+#include "results/TableText.h"
 
 #include <cctype>
 #include <cerrno>
@@ -92,23 +90,12 @@ int UsageError(const TArguments& a, std::FILE* err, const std::string& reason)
     return kBadArguments;
 }
 
-// The table as the results list would show it; the inputs are read and checked as the
-// five fields are for Calculate.
-std::string TableOf(const TArguments& a)
-{
-    const auto field = [&](int k) { return AnsiFromUtf8(a.Values[k]); };
-    const TSweepInputs inputs = ReadSweepInputs({field(0), field(1), field(2), field(3), field(4)});
-    if (const auto fault = InputsFault(inputs))
-        throw Exception(*fault);
-    const TRowTexts rows = ResultRowTexts(CalcSweepRows(inputs));
-    return TableText(ColumnCaptions(ResultColumns()), rows, 0, rows.Count(), a.Csv ? CsvSeparator() : '\t');
-}
-
 int WriteTable(const TArguments& a, std::FILE* out, std::FILE* err)
 {
+    const auto field = [&](int k) { return AnsiFromUtf8(a.Values[k]); };
     std::string table;
     try {
-        table = TableOf(a);
+        table = ResultsTableText({field(0), field(1), field(2), field(3), field(4)}, a.Csv ? CsvSeparator() : '\t');
     } catch (const std::exception& error) {
         Write(err, Utf8FromAnsi(TApplication::ErrorBoxText(error)) + "\n");
         return kBadArguments;

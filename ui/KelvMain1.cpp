@@ -1,10 +1,6 @@
-#include "KelvMain1.h"
+#include "ui/KelvMain1.h"
 
-#include "ChartCommands.h"
-#include "InputTexts.h"
-#include "KelvMain1Layout.h"
-#include "ResultsTable.h"
-#include "sx.h"
+#include "app/Appearance.h"
 #include "app/Button.h"
 #include "app/Edit.h"
 #include "app/GroupBox.h"
@@ -19,6 +15,13 @@
 #include "core/CheckedFloat.h"
 #include "numtext/ParseDecimal.h"
 #include "numtext/TrimBlanks.h"
+#include "results/InputsCheck.h"
+#include "ui/ChartCommands.h"
+#include "ui/KelvMain1Layout.h"
+#include "ui/ListCommands.h"
+#include "ui/sx.h"
+
+#include <stdexcept>
 
 TForm1* Form1 = nullptr;
 
@@ -79,6 +82,7 @@ TForm1::TForm1() : TForm("Form1")
     for (const TChartLayout& chart : Form1Charts())
         ApplyChartLayout(*this, chart);
     ApplyLayout(this, Form1Layout());
+    new TListCommands(List);
     // Each chart's context menu saves its picture under the name of its page.
     new TChartCommands(Chart1, TrimBlanks(TabSheet3->Caption()));
     new TChartCommands(Chart2, TrimBlanks(TabSheet4->Caption()));
@@ -92,9 +96,30 @@ TInputTexts TForm1::InputTexts() const
     return {Edit1->Text(), Edit2->Text(), Edit3->Text(), Edit4->Text(), Edit5->Text()};
 }
 
+TEdit* TForm1::InputEdit(TInput input) const
+{
+    switch (input) {
+    case inRc:
+        return Edit1;
+    case inF:
+        return Edit2;
+    case inFrom:
+        return Edit3;
+    case inTo:
+        return Edit4;
+    case inStep:
+        return Edit5;
+    }
+    throw std::invalid_argument("no such input");
+}
+
 void TForm1::Action1Update(TAction* sender)
 {
-    sender->SetEnabled(InputsAvailable(InputTexts()));
+    const TInputsCheck check = CheckInputs(InputTexts());
+    sender->SetEnabled(check.Available());
+    sender->SetHint(check.Reason);
+    for (std::size_t input = 0; input < kInputCount; ++input)
+        SetMarked(InputEdit(static_cast<TInput>(input)), check.Unparsable[input]);
 }
 
 void TForm1::Action1Execute(TAction*)

@@ -1,4 +1,4 @@
-#include "ProgramWindows.h"
+#include "ui/ProgramWindows.h"
 
 TProgramWindows::TProgramWindows()
 {

@@ -1,13 +1,13 @@
-#include "sx.h"
+#include "ui/sx.h"
 
-#include "sxLayout.h"
 #include "app/Button.h"
-#include "platform/Guarded.h"
 #include "app/Label.h"
 #include "app/Panel.h"
 #include "assets/SchematicPicture.h"
 #include "picture/Image.h"
 #include "picture/MemoryStream.h"
+#include "platform/Guarded.h"
+#include "ui/sxLayout.h"
 
 TForm2* Form2 = nullptr;
 

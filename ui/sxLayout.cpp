@@ -1,4 +1,4 @@
-#include "sxLayout.h"
+#include "ui/sxLayout.h"
 
 namespace {
 

@@ -1,9 +1,11 @@
 #pragma once
 // The value in units of 0.0001, rounded half away from zero as the "0.0000" text
 // writes it, so expected results can be compared without formatting.
-#include <cmath>
+#include "core/Extended.h"
 
 inline long long FourDecimals(double value)
 {
-    return std::llroundl(static_cast<long double>(value) * 10000.0L);
+    const TExtended units = TExtended(value) * 10000;
+    const std::int64_t cut = units.TruncToInt64();
+    return Abs(units - cut) < TExtended(0.5) ? cut : cut + (SignBit(units) ? -1 : 1);
 }

@@ -1,5 +1,5 @@
-#include "SeparatorsFixture.h"
 #include "numtext/FormatDecimal.h"
+#include "tests/numtext/SeparatorsFixture.h"
 
 #include "core/ConvertError.h"
 
@@ -130,7 +130,7 @@ TEST_F(FormatDecimalTest, AxisPictureGroupsTheIntegerDigits)
     EXPECT_EQ(FormatDecimal(kAxis, -1234567.891), "-1 234 567,891");
     EXPECT_EQ(FormatDecimal(kAxis, 0.1), "0,1");
     EXPECT_EQ(FormatDecimal(kAxis, 2.25), "2,25");
-    EXPECT_EQ(FormatDecimal(kAxis, 999999999999999999.0L), "999 999 999 999 999 999");
+    EXPECT_EQ(FormatDecimal(kAxis, TExtended(std::int64_t{999999999999999999})), "999 999 999 999 999 999");
     // A "," anywhere in the section turns grouping on; its place does not matter.
     EXPECT_EQ(FormatDecimal("0.00,", 1234.5), "1 234,50");
     EXPECT_EQ(FormatDecimal("#,#", 1234), "1 234");
@@ -143,10 +143,10 @@ TEST_F(FormatDecimalTest, AxisPictureGivesTheGeneralFormFromTenToTheEighteen)
     EXPECT_EQ(FormatDecimal(kAxis, 1.5e30), "1,5E30");
     EXPECT_EQ(FormatDecimal(kAxis, -1.5e30), "-1,5E30");
     EXPECT_EQ(FormatDecimal(kFixed4, 1e18), "1E18");
-    EXPECT_EQ(FormatDecimal(kFixed4, 1234567890123456789.0L), "1,23456789012346E18");
+    EXPECT_EQ(FormatDecimal(kFixed4, TExtended(std::int64_t{1234567890123456789})), "1,23456789012346E18");
     // Just below 10^18 the picture still applies; rounding up to 10^18 does not.
-    EXPECT_EQ(FormatDecimal(kFixed4, 123456789012345678.0L), "123456789012345678,0000");
-    EXPECT_EQ(FormatDecimal(kFixed4, 999999999999999999.5L), "1E18");
+    EXPECT_EQ(FormatDecimal(kFixed4, TExtended(std::int64_t{123456789012345678})), "123456789012345678,0000");
+    EXPECT_EQ(FormatDecimal(kFixed4, TExtended(std::int64_t{999999999999999999}) + 0.5), "1E18");
     EXPECT_EQ(FormatDecimal(kFixed4, 1e300), "1E300");
 }
 
@@ -210,44 +210,44 @@ TEST_F(FormatDecimalTest, AnEmptyFirstSectionGivesTheGeneralForm)
 TEST_F(FormatDecimalTest, GeneralForm)
 {
     const struct {
-        long double value;
+        TExtended value;
         const char* text;
     } cases[] = {
-        {0.0L, "0"},
-        {-0.0L, "0"},
-        {1.5L, "1,5"},
-        {-1.5L, "-1,5"},
-        {100.0L, "100"},
-        {1e15L, "1E15"},
-        {999999999999999.0L, "999999999999999"},
-        {123456789012345.6L, "123456789012346"},
-        {9999999999999999.0L, "1E16"},
-        {0.001L, "0,001"},
-        {0.0001L, "0,0001"},
-        {0.00001L, "1E-5"},
-        {-0.000015L, "-1,5E-5"},
-        {1.5e-7L, "1,5E-7"},
-        {1.0L / 3, "0,333333333333333"},
-        {2.0L / 3, "0,666666666666667"},
+        {0.0, "0"},
+        {-0.0, "0"},
+        {1.5, "1,5"},
+        {-1.5, "-1,5"},
+        {100.0, "100"},
+        {1e15, "1E15"},
+        {999999999999999.0, "999999999999999"},
+        {TExtended(std::int64_t{1234567890123456}) / 10, "123456789012346"},
+        {9999999999999999.0, "1E16"},
+        {TExtended(1) / 1000, "0,001"},
+        {TExtended(1) / 10000, "0,0001"},
+        {TExtended(1) / 100000, "1E-5"},
+        {TExtended(-15) / 1000000, "-1,5E-5"},
+        {TExtended(15) / 100000000, "1,5E-7"},
+        {TExtended(1) / 3, "0,333333333333333"},
+        {TExtended(2) / 3, "0,666666666666667"},
         {0.1 + 0.2, "0,3"},
-        {1e-300L, "1E-300"},
-        {1.5e30L, "1,5E30"},
-        {static_cast<long double>(DBL_MAX), "1,79769313486232E308"},
-        {static_cast<long double>(std::numeric_limits<double>::denorm_min()), "4,94065645841247E-324"},
-        {LDBL_MAX, "1,18973149535723E4932"},
-        {LDBL_MIN, "3,36210314311209E-4932"},
-        {std::numeric_limits<long double>::denorm_min(), "0"}, // an extended denormal counts as zero
-        {std::ldexp(1.0L, -681), "9,96719495109757E-206"},    // the estimate is one too large here
-        {std::ldexp(1.0L, -877), "9,9241610332961E-265"},
+        {1e-300, "1E-300"},
+        {1.5e30, "1,5E30"},
+        {DBL_MAX, "1,79769313486232E308"},
+        {std::numeric_limits<double>::denorm_min(), "4,94065645841247E-324"},
+        {kExtendedMax, "1,18973149535723E4932"},
+        {TExtended::FromBits(MakeExtendedBits(false, 1, kIntegerBit)), "3,36210314311209E-4932"},
+        {TExtended::FromBits(MakeExtendedBits(false, 0, 1)), "0"}, // an extended denormal counts as zero
+        {TExtended::FromBits(MakeExtendedBits(false, kExtendedBias - 681, kIntegerBit)), "9,96719495109757E-206"},    // the estimate is one too large here
+        {TExtended::FromBits(MakeExtendedBits(false, kExtendedBias - 877, kIntegerBit)), "9,9241610332961E-265"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(FormatDecimal("", c.value), c.text) << static_cast<double>(c.value);
+        EXPECT_EQ(FormatDecimal("", c.value), c.text) << c.value.ToDouble();
 }
 
 TEST_F(FormatDecimalTest, InfinitiesAndNaNs)
 {
-    const long double inf = std::numeric_limits<long double>::infinity();
-    const long double nan = std::numeric_limits<long double>::quiet_NaN();
+    const TExtended inf = TExtended::FromBits(MakeExtendedBits(false, kExtendedSpecialExponent, kIntegerBit));
+    const TExtended nan = TExtended::FromBits(MakeExtendedBits(false, kExtendedSpecialExponent, kIntegerBit | kQuietBit));
     for (const char* picture : {"", kFixed4, kAxis, "0;0;0"}) {
         EXPECT_EQ(FormatDecimal(picture, inf), "INF") << picture;
         EXPECT_EQ(FormatDecimal(picture, -inf), "-INF") << picture;

@@ -1,7 +1,7 @@
 // Randomized checks of writing and reading numbers against independent references.
-#include "SeparatorsFixture.h"
 #include "numtext/FormatDecimal.h"
 #include "numtext/ParseDecimal.h"
+#include "tests/numtext/SeparatorsFixture.h"
 
 #include <cmath>
 #include <cstdio>
@@ -135,10 +135,10 @@ TEST_F(RoundTripTest, ReadingBackTheFourDecimalTextLandsWithinHalfAUnit)
         int failures = 0;
         for (const double x : RandomValues(100000, decimal)) {
             const AnsiString text = FormatDecimal("0.0000", x);
-            const long double back = ParseDecimal(text);
+            const TExtended back = ParseDecimal(text);
             // Half a unit of the fourth decimal, plus the 18-digit expansion's own rounding.
-            const long double allowed = 0.00005L * (1 + 1e-15L) + std::fabs(x) * 1e-17L;
-            if (std::fabs(back - x) > allowed && ++failures <= 10)
+            const TExtended allowed = TExtended(0.00005) * (1 + 1e-15) + Abs(x) * 1e-17;
+            if (Abs(back - x) > allowed && ++failures <= 10)
                 ADD_FAILURE() << "x=" << std::scientific << x << " text=" << text;
             const auto point = text.find(decimal);
             if (point == std::string::npos || text.size() - point != 5)

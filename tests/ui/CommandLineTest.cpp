@@ -1,6 +1,6 @@
 // The program run as a separate process with command-line arguments.
-#include "MainWindowFixture.h"
 #include "app/ListView.h"
+#include "tests/ui/MainWindowFixture.h"
 
 #include <QProcess>
 

@@ -1,15 +1,15 @@
-#include "MainWindowFixture.h"
 #include "app/GroupBox.h"
 #include "app/HintProperties.h"
+#include "app/HintWindow.h"
 #include "app/Label.h"
 #include "app/ListView.h"
 #include "app/PageControl.h"
 #include "app/Panel.h"
 #include "app/ProgressBar.h"
-#include "chart/Chart.h"
-#include "app/HintWindow.h"
 #include "app/Splitter.h"
 #include "app/StaticText.h"
+#include "chart/Chart.h"
+#include "tests/ui/MainWindowFixture.h"
 
 #include <QTest>
 
@@ -132,19 +132,18 @@ TEST_F(TMainWindowTest, HintsComeFromTheControlOrItsPage)
 
 TEST_F(TMainWindowTest, RestingTheMouseOnAFieldShowsThePageHint)
 {
+    const TShortHints hints;
     StartUnder("ru_RU.UTF-8");
     QCursor::setPos(Form->Edit1->mapToGlobal(Form->Edit1->rect().center()));
-    RunLoopFor(800);
-    ASSERT_NE(Application->HintWindow(), nullptr);
+    ASSERT_NE(WaitForHint(), nullptr);
     EXPECT_EQ(Application->HintWindow()->Text(), AnsiFromUtf8("Исходные данные"));
     QTest::keyClick(Form->Edit1, Qt::Key_A);
     EXPECT_EQ(Application->HintWindow(), nullptr) << "a key press takes the hint away";
-    RunLoopFor(600);
+    RunLoopFor(10 * Application->HintTimings.Pause);
     EXPECT_EQ(Application->HintWindow(), nullptr) << "and it stays away while the mouse rests";
 
     QCursor::setPos(Form->Label1->mapToGlobal(Form->Label1->rect().center()));
-    RunLoopFor(700);
-    ASSERT_NE(Application->HintWindow(), nullptr);
+    ASSERT_NE(WaitForHint(), nullptr);
     EXPECT_EQ(Application->HintWindow()->Text(), AnsiFromUtf8("Сопротивление утечки сетки лампы следующего каскада"));
     QCursor::setPos(Form->List->viewport()->mapToGlobal(QPoint(20, 100)));
     RunLoopFor(100);

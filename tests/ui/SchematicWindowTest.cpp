@@ -1,9 +1,9 @@
-#include "MainWindowFixture.h"
 #include "app/Label.h"
 #include "app/Panel.h"
-#include "platform/Scaling.h"
 #include "picture/Image.h"
 #include "picture/JPEGImage.h"
+#include "platform/Scaling.h"
+#include "tests/ui/MainWindowFixture.h"
 
 #include <QTest>
 #include <QTimer>

@@ -1,18 +1,16 @@
-#include "ResultsTable.h"
+#include "results/ResultsTable.h"
 
+#include "core/Exception.h"
 #include "numtext/FormatDecimal.h"
+#include "results/TableText.h"
 
 namespace {
 constexpr std::size_t kRowCharacters = 20; // "1,0001" "0,0009" "1,0221" and a little more
 }
 
-std::vector<TListItems::TColumn> ResultColumns()
+std::vector<AnsiString> ResultCaptions()
 {
-    return {
-        {AnsiFromUtf8("Мн"), 60, Qt::AlignLeft},
-        {AnsiFromUtf8("Ослабление,дб"), 120, Qt::AlignHCenter},
-        {AnsiFromUtf8("Сс,мкФ"), 80, Qt::AlignHCenter},
-    };
+    return {AnsiFromUtf8("Мн"), AnsiFromUtf8("Ослабление,дб"), AnsiFromUtf8("Сс,мкФ")};
 }
 
 TRowTexts ResultRowTexts(const std::vector<TSweepRow>& rows, const std::function<void()>& afterRow)
@@ -28,4 +26,13 @@ TRowTexts ResultRowTexts(const std::vector<TSweepRow>& rows, const std::function
             afterRow();
     }
     return texts;
+}
+
+std::string ResultsTableText(const TInputTexts& texts, char separator)
+{
+    const TSweepInputs inputs = ReadSweepInputs(texts);
+    if (const auto fault = InputsFault(inputs))
+        throw Exception(*fault);
+    const TRowTexts rows = ResultRowTexts(CalcSweepRows(inputs));
+    return TableText(ResultCaptions(), rows, 0, rows.Count(), separator);
 }

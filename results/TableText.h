@@ -1,8 +1,8 @@
 #pragma once
 // A table's rows as text for other programs: fields between tabs for the clipboard (a
 // spreadsheet pastes them as cells), or CSV for files.
-#include "RowTexts.h"
 #include "core/AnsiString.h"
+#include "results/RowTexts.h"
 
 #include <string>
 #include <vector>

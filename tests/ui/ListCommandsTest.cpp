@@ -1,8 +1,9 @@
-#include "GuiTestSupport.h"
-#include "app/ListCommands.h"
+#include "app/Commands.h"
 #include "app/ListView.h"
-#include "numtext/SeparatorsFixture.h"
-#include "tests/app/TestRows.h"
+#include "tests/GuiTestSupport.h"
+#include "tests/numtext/SeparatorsFixture.h"
+#include "tests/results/TestRows.h"
+#include "ui/ListCommands.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -24,7 +25,7 @@ namespace {
 struct TListCommandsTest : SeparatorsTest {
     QWidget Window;
     TListView* List = new TListView(&Window, {{AnsiFromUtf8("Мн"), 60, Qt::AlignLeft}, {"dB", 120, Qt::AlignHCenter}});
-    TListCommands& Commands = List->Commands();
+    TListCommands& Commands = *new TListCommands(List);
 
     void SetUp() override
     {
@@ -125,14 +126,14 @@ TEST_F(TListCommandsTest, AFailedSaveLeavesTheEarlierFileWholeAndShowsTheReason)
     tiny.rlim_cur = 8;
     setrlimit(RLIMIT_FSIZE, &tiny);
     Commands.AskSavePath = [&](const QString&) { return path; };
-    Commands.Actions()[2]->trigger();
+    CommandOf(List, "SaveTable")->trigger();
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, savedHandler);
 
     EXPECT_EQ(ReadFile(path), "earlier results\n");
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList("table.csv")); // no temporary file left
     Commands.AskSavePath = [&](const QString&) { return folder.filePath("no such folder/table.csv"); };
-    Commands.Actions()[2]->trigger();
+    CommandOf(List, "SaveTable")->trigger();
     const auto& shown = TErrorBoxes::Shown();
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(Utf8FromAnsi(shown[0]), "Не удалось сохранить файл «" + path.toStdString() + "»: File too large.");

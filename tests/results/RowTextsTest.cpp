@@ -1,4 +1,4 @@
-#include "app/RowTexts.h"
+#include "results/RowTexts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "app/TableText.h"
-#include "numtext/SeparatorsFixture.h"
-#include "tests/app/TestRows.h"
+#include "results/TableText.h"
+#include "tests/numtext/SeparatorsFixture.h"
+#include "tests/results/TestRows.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "InputNumber.h"
+#include "results/InputNumber.h"
 
 #include "core/CheckedFloat.h"
 #include "core/ConvertError.h"

@@ -1,10 +1,15 @@
 #pragma once
-// The five input texts as typed, the check that decides whether Calculate is
-// available, and their reading into sweep inputs.
+// The five input texts as typed, their reading into sweep inputs and the rules the
+// inputs must keep.
 #include "calc/CapacitorSweep.h"
 #include "core/AnsiString.h"
 
+#include <cstddef>
 #include <optional>
+
+// The five inputs.
+enum TInput { inRc, inF, inFrom, inTo, inStep };
+constexpr std::size_t kInputCount = 5;
 
 struct TInputTexts {
     AnsiString Rc;   // Edit1
@@ -12,10 +17,10 @@ struct TInputTexts {
     AnsiString From; // Edit3
     AnsiString To;   // Edit4
     AnsiString Step; // Edit5
+
+    const AnsiString& Text(TInput input) const;
 };
 
-// True exactly when every text parses and no rule of InputsFault is broken.
-bool InputsAvailable(const TInputTexts& texts);
 // The inputs as the sweep takes them; EConvertError for the first text, in the order
 // Rc, f, step, from, to, that does not parse.
 TSweepInputs ReadSweepInputs(const TInputTexts& texts);

@@ -1,4 +1,4 @@
-#include "RowTexts.h"
+#include "results/RowTexts.h"
 
 #include <limits>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "TableText.h"
+#include "results/TableText.h"
 
 #include "numtext/DecimalSeparators.h"
 

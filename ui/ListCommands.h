@@ -1,11 +1,9 @@
 #pragma once
-// What a report list offers beyond showing its rows: the selected row or the whole
+// What the results list offers beyond showing its rows: the selected row or the whole
 // table copied to the clipboard as cells between tabs, and the table saved as CSV.
-// Each is a command of the list with its shortcut (while the list has the focus) and
-// an entry of its context menu, enabled only while there is something to copy or save.
-#include "core/AnsiString.h"
-
-#include <QList>
+// Each is a command the window attaches to the list, with its shortcut (while the
+// list has the focus) and an entry of its context menu, enabled only while there is
+// something to copy or save.
 #include <QObject>
 #include <QString>
 
@@ -18,9 +16,6 @@ class TListView;
 class TListCommands : public QObject {
 public:
     explicit TListCommands(TListView* list);
-
-    // Copy row (Ctrl+C), copy the whole table (Ctrl+Shift+C), save the table.
-    const QList<QAction*>& Actions() const { return FActions; }
 
     // The caption line and the selected row; nothing without a selected row.
     void CopyRow() const;
@@ -40,5 +35,7 @@ private:
     void UpdateEnabled();
 
     TListView* FList;
-    QList<QAction*> FActions;
+    QAction* FCopyRow;
+    QAction* FCopyTable;
+    QAction* FSaveTable;
 };

@@ -1,6 +1,6 @@
 #pragma once
 // Two-column rows for the table tests, from their texts in order.
-#include "app/RowTexts.h"
+#include "results/RowTexts.h"
 
 #include <initializer_list>
 

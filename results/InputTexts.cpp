@@ -1,15 +1,24 @@
-#include "InputTexts.h"
+#include "results/InputTexts.h"
 
-#include "InputNumber.h"
-#include "core/ConvertError.h"
+#include "results/InputNumber.h"
 
-bool InputsAvailable(const TInputTexts& texts)
+#include <stdexcept>
+
+const AnsiString& TInputTexts::Text(TInput input) const
 {
-    try {
-        return !InputsFault(ReadSweepInputs(texts));
-    } catch (const EConvertError&) {
-        return false;
+    switch (input) {
+    case inRc:
+        return Rc;
+    case inF:
+        return F;
+    case inFrom:
+        return From;
+    case inTo:
+        return To;
+    case inStep:
+        return Step;
     }
+    throw std::invalid_argument("no such input");
 }
 
 TSweepInputs ReadSweepInputs(const TInputTexts& texts)
