@@ -111,6 +111,7 @@ public:
     int ValueToPosClamped(double value) const { return FMapping.ValueToPosClamped(value); }
     // The value at a pixel; 0 for an axis of no length.
     double PosToValue(int pos) const { return FMapping.PosToValue(pos); }
+    const TAxisMapping& Mapping() const { return FMapping; }
 
     // The step between value labels, from the room the labels of the range's ends
     // take in the labels font.
@@ -213,6 +214,10 @@ private:
     void DrawValueLabels(TAxisPainter& painter, double step);
     void DrawCustomValueLabels(TAxisPainter& painter, double step);
     void DrawSeriesLabels(TAxisPainter& painter, TAxisLabelStyle style);
+    // The same for the labels of one series whose X rises along this axis, drawn apart
+    // with ticks under them only and no handler to ask: first … last are visible.
+    void DrawRisingSeriesLabels(TAxisPainter& painter, TChartSeries& series, int first, int last,
+                                TAxisLabelStyle style, bool along);
     // A painter onto the chart's canvas, for the paint in progress.
     TAxisPainter Painter();
     // The series whose labels the axis shows, in list order.
