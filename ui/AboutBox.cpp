@@ -1,7 +1,9 @@
 #include "ui/AboutBox.h"
 
+#include "app/Commands.h"
 #include "ui/HelpText.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -35,4 +37,12 @@ void ShowAboutBox(QWidget* parent)
     column->addLayout(row);
     column->addWidget(buttons);
     box.exec();
+}
+
+void AddAboutCommand(QWidget* control)
+{
+    auto* separator = new QAction(control);
+    separator->setSeparator(true);
+    control->addAction(separator);
+    AddCommand(control, "About", "О программе…", [control] { ShowAboutBox(control->window()); });
 }

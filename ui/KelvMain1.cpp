@@ -1,5 +1,7 @@
 #include "ui/KelvMain1.h"
 
+#include "ui/AboutBox.h"
+
 #include "app/Appearance.h"
 #include "app/Button.h"
 #include "app/Edit.h"
@@ -16,6 +18,7 @@
 #include "numtext/ParseDecimal.h"
 #include "numtext/TrimBlanks.h"
 #include "results/InputsCheck.h"
+#include "ui/AboutBox.h"
 #include "ui/ChartCommands.h"
 #include "ui/KelvMain1Layout.h"
 #include "ui/ListCommands.h"
@@ -77,6 +80,8 @@ TForm1::TForm1() : TForm("Form1")
     // Each chart's context menu saves its picture under the name of its page.
     new TChartCommands(Chart1, TrimBlanks(TabSheet3->Caption()));
     new TChartCommands(Chart2, TrimBlanks(TabSheet4->Caption()));
+    for (QWidget* control : std::initializer_list<QWidget*>{List, Chart1, Chart2})
+        AddAboutCommand(control);
 
     Button1->SetAction(Action1);
     Button1->SetDefault(true);

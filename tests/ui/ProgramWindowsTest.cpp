@@ -1,6 +1,9 @@
 // The keys and windows every desktop program has: F1's help with the About box, Ctrl+Q,
 // and the program's identity on the desktop.
 #include "tests/ui/MainWindowFixture.h"
+#include "app/Commands.h"
+#include "app/ListView.h"
+#include "chart/Chart.h"
 #include "ui/ProgramInfo.h"
 
 #include <QDialog>
@@ -48,6 +51,26 @@ TEST_F(TProgramWindowsTest, F1ShowsTheHelpWhoseButtonShowsTheAboutBox)
     QTest::keyClick(help.Text, Qt::Key_Escape);
     EXPECT_FALSE(help.isVisible());
     EXPECT_TRUE(Form->isVisible()) << "Escape leaves the main window open";
+}
+
+// The list's and the charts' context menus end with the About box.
+TEST_F(TProgramWindowsTest, TheContextMenusOpenTheAboutBox)
+{
+    for (QWidget* control : std::initializer_list<QWidget*>{Form->List, Form->Chart1, Form->Chart2}) {
+        const QList<QAction*> actions = control->actions();
+        ASSERT_GE(actions.size(), 2);
+        EXPECT_TRUE(actions.at(actions.size() - 2)->isSeparator());
+        EXPECT_EQ(actions.last(), CommandOf(control, "About"));
+        QString title;
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            title = box->windowTitle();
+            box->close();
+        });
+        actions.last()->trigger();
+        EXPECT_EQ(title, QString::fromUtf8("О программе Kelvorin2")) << control->objectName().toStdString();
+    }
 }
 
 TEST_F(TProgramWindowsTest, CtrlQClosesTheMainWindow)
