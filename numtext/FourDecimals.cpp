@@ -12,8 +12,9 @@ constexpr int kSignificandBits = 52;
 constexpr int kExponentMask = 0x7FF;
 constexpr int kExponentBias = 1075; // the value is significand * 2^(exponent - 1075)
 constexpr std::uint64_t kFourDecimalsScale = 625; // 10^4 = 625 * 2^4
-// At or above this magnitude the general formatter's own rounding error can reach the
-// fourth decimal's rounding; such values, infinities and NaNs are left to it.
+// Below this magnitude the fourth decimal lies well inside the general formatter's 18
+// digits and the band around a tie that NearTie leaves to it stays a small part of a
+// unit; larger values, infinities and NaNs are left to it.
 constexpr double kExactLimit = 1e9;
 
 // The general formatter decides the rounding on an 18-digit expansion that may be off
@@ -26,21 +27,21 @@ bool NearTie(std::uint64_t distance, std::uint64_t significand)
     return distance <= (significand >> 40);
 }
 
-void AppendGeneral(std::string& out, double value)
+void AppendGeneral(std::string& out, double value, char decimalChar)
 {
     static const TDecimalPicture picture("0.0000");
-    out += picture.Format(value);
+    out += picture.Format(value, decimalChar);
 }
 
 } // namespace
 
-void AppendFourDecimals(std::string& out, double value)
+void AppendFourDecimals(std::string& out, double value, char decimalChar)
 {
     const std::uint64_t bits = std::bit_cast<std::uint64_t>(value);
     const bool negative = (bits >> 63) != 0;
     const int exponent = static_cast<int>((bits >> kSignificandBits) & kExponentMask);
     if (!(value < kExactLimit && value > -kExactLimit)) { // also infinities and NaNs
-        AppendGeneral(out, value);
+        AppendGeneral(out, value, decimalChar);
         return;
     }
 
@@ -57,7 +58,7 @@ void AppendFourDecimals(std::string& out, double value)
         const std::uint64_t half = std::uint64_t{1} << (shift - 1);
         const std::uint64_t rest = shift == 64 ? scaled : scaled & ((half << 1) - 1);
         if (NearTie(rest >= half ? rest - half : half - rest, significand)) {
-            AppendGeneral(out, value);
+            AppendGeneral(out, value, decimalChar);
             return;
         }
         units = (shift == 64 ? 0 : scaled >> shift) + (rest >= half ? 1 : 0);
@@ -72,7 +73,7 @@ void AppendFourDecimals(std::string& out, double value)
         *--w = static_cast<char>('0' + fraction % 10);
         fraction /= 10;
     }
-    *--w = DecimalChar;
+    *--w = decimalChar;
     do {
         *--w = static_cast<char>('0' + whole % 10);
         whole /= 10;
@@ -85,6 +86,6 @@ void AppendFourDecimals(std::string& out, double value)
 AnsiString FormatFourDecimals(double value)
 {
     AnsiString text;
-    AppendFourDecimals(text, value);
+    AppendFourDecimals(text, value, DecimalChar);
     return text;
 }

@@ -5,6 +5,8 @@
 
 #include <string>
 
-// Appends the value as FormatDecimal("0.0000", value) writes it, with DecimalChar.
-void AppendFourDecimals(std::string& out, double value);
+// Appends the value as FormatDecimal("0.0000", value) writes it, with the given decimal
+// character in place of DecimalChar.
+void AppendFourDecimals(std::string& out, double value, char decimalChar);
+// FormatDecimal("0.0000", value).
 AnsiString FormatFourDecimals(double value);
