@@ -38,7 +38,7 @@ void AppendLine(std::string& out, int fields, char separator, Field field)
 
 } // namespace
 
-std::string TableText(const std::vector<AnsiString>& captions, const TRowTexts& rows, int first, int count,
+std::string TableText(const std::vector<AnsiString>& captions, const TTableRows& rows, int first, int count,
                       char separator)
 {
     const int columns = rows.Columns();
