@@ -28,7 +28,5 @@ void TRowTexts::Replace(int row, int column, std::string_view text)
     const std::size_t index = static_cast<std::size_t>(row) * FColumns + column;
     if (index >= FRefs.size())
         throw std::out_of_range("no such row text");
-    // The text may lie in the pool itself, which may move while it grows.
-    const AnsiString copy(text);
-    FRefs[index] = Store(copy);
+    FRefs[index] = Store(text);
 }
