@@ -5,18 +5,18 @@
 #include <stdexcept>
 
 TListItems::TListItems(int columns, QObject* parent)
-    : QAbstractTableModel(parent), FTexts(columns)
+    : QAbstractTableModel(parent), FTexts(std::make_unique<TRowTexts>(columns))
 {
 }
 
 void TListItems::Clear()
 {
-    Assign(TRowTexts(FTexts.Columns()));
+    Assign(TRowTexts(FTexts->Columns()));
 }
 
-void TListItems::Assign(TRowTexts&& texts)
+void TListItems::Assign(std::unique_ptr<TTableRows> texts)
 {
-    if (texts.Columns() != FTexts.Columns())
+    if (texts->Columns() != FTexts->Columns())
         throw std::invalid_argument("row texts do not match the list's columns");
     beginResetModel();
     FTexts = std::move(texts);
@@ -25,7 +25,7 @@ void TListItems::Assign(TRowTexts&& texts)
 
 void TListItems::SetCaption(int row, const AnsiString& caption)
 {
-    FTexts.Replace(row, 0, caption);
+    FTexts->Replace(row, 0, caption);
     const QModelIndex cell = index(row, 0);
     emit dataChanged(cell, cell);
     if (OnChange)
@@ -39,7 +39,7 @@ int TListItems::rowCount(const QModelIndex& parent) const
 
 int TListItems::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : FTexts.Columns();
+    return parent.isValid() ? 0 : FTexts->Columns();
 }
 
 QVariant TListItems::data(const QModelIndex& index, int role) const

@@ -6,6 +6,7 @@
 #include <QAbstractTableModel>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 enum TItemChange { ctText, ctImage, ctState };
@@ -14,16 +15,17 @@ class TListItems : public QAbstractTableModel {
 public:
     explicit TListItems(int columns, QObject* parent = nullptr);
 
-    int Count() const { return FTexts.Count(); }
+    int Count() const { return FTexts->Count(); }
     // Text k of a row: 0 is the caption, 1 onwards the sub-items.
-    std::string_view Text(int row, int k) const { return FTexts.Text(row, k); }
-    std::string_view Caption(int row) const { return Text(row, 0); }
-    std::string_view SubItem(int row, int k) const { return Text(row, k + 1); }
-    const TRowTexts& Rows() const { return FTexts; }
+    AnsiString Text(int row, int k) const { return FTexts->Text(row, k); }
+    AnsiString Caption(int row) const { return Text(row, 0); }
+    AnsiString SubItem(int row, int k) const { return Text(row, k + 1); }
+    const TTableRows& Rows() const { return *FTexts; }
 
     void Clear();
     // Replaces every row at once; the texts must have the list's columns.
-    void Assign(TRowTexts&& texts);
+    void Assign(std::unique_ptr<TTableRows> texts);
+    void Assign(TRowTexts&& texts) { Assign(std::make_unique<TRowTexts>(std::move(texts))); }
     void SetCaption(int row, const AnsiString& caption);
 
     // Called for each row whose text changed.
@@ -45,7 +47,7 @@ public:
     const std::vector<TColumn>& Columns() const { return FColumnSpecs; }
 
 private:
-    TRowTexts FTexts;
+    std::unique_ptr<TTableRows> FTexts;
     std::vector<TColumn> FColumnSpecs;
 };
 

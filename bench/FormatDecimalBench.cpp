@@ -2,6 +2,7 @@
 // (about 2.7 million in the longest sweep) and parses its inputs and the selected row.
 #include "numtext/DecimalSeparators.h"
 #include "numtext/FormatDecimal.h"
+#include "numtext/FourDecimals.h"
 #include "numtext/ParseDecimal.h"
 
 #include <benchmark/benchmark.h>
@@ -25,17 +26,23 @@ std::vector<double> SweepColumns()
     return values;
 }
 
-void Format(benchmark::State& state, const char* picture, std::vector<double> values)
+template <class Write>
+void Format(benchmark::State& state, Write write, const std::vector<double>& values)
 {
     DecimalChar = ',';
     GroupChar = '\xA0';
     std::size_t i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(FormatDecimal(picture, values[i]));
+        benchmark::DoNotOptimize(write(values[i]));
         if (++i == values.size())
             i = 0;
     }
     state.SetItemsProcessed(state.iterations());
+}
+
+void Format(benchmark::State& state, const char* picture, const std::vector<double>& values)
+{
+    Format(state, [picture](double value) { return FormatDecimal(picture, value); }, values);
 }
 
 void BM_FormatFixed4(benchmark::State& state)
@@ -43,6 +50,13 @@ void BM_FormatFixed4(benchmark::State& state)
     Format(state, "0.0000", SweepColumns());
 }
 BENCHMARK(BM_FormatFixed4);
+
+// The same texts from the results' own path.
+void BM_FourDecimals(benchmark::State& state)
+{
+    Format(state, [](double value) { return FormatFourDecimals(value); }, SweepColumns());
+}
+BENCHMARK(BM_FourDecimals);
 
 void BM_FormatAxisLabel(benchmark::State& state)
 {

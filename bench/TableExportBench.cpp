@@ -14,9 +14,9 @@ namespace {
 // Мн from 1,000001 to 2 in steps of 0,000001: exactly the row bound.
 const TSweepInputs kMillionRows{220, 50, 0.000001, 1.000001, 2.0000005};
 
-const TRowTexts& MillionRows()
+const TResultRows& MillionRows()
 {
-    static const TRowTexts rows = ResultRowTexts(CalcSweepRows(kMillionRows));
+    static const TResultRows rows(CalcSweepRows(kMillionRows));
     return rows;
 }
 

@@ -98,6 +98,15 @@ std::string Utf8FromAnsi(std::string_view ansi)
 
 void AppendUtf8FromAnsi(std::string& out, std::string_view ansi)
 {
-    for (char c : ansi)
-        AppendUtf8(out, CodePointFromAnsi(c));
+    // Runs of ASCII, the same in both, are copied whole: a million-row table is mostly digits.
+    for (std::size_t i = 0; i < ansi.size(); ++i) {
+        std::size_t ascii = i;
+        while (ascii < ansi.size() && static_cast<unsigned char>(ansi[ascii]) < 0x80)
+            ++ascii;
+        out.append(ansi, i, ascii - i);
+        if (ascii == ansi.size())
+            break;
+        AppendUtf8(out, CodePointFromAnsi(ansi[ascii]));
+        i = ascii;
+    }
 }

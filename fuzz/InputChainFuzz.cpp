@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FuzzExpect(false, "inputs that the check accepts are read by the sweep");
     }
     try {
-        const TRowTexts rows = ResultRowTexts(CalcSweepRows(inputs));
+        const TResultRows rows(CalcSweepRows(inputs));
         for (int r = 0; r < rows.Count(); ++r)
             PhaseShift(inputs.Rc, ParseDecimal(rows.Text(r, 2)).ToDouble(), 1);
     } catch (const Exception&) {

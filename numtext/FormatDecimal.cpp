@@ -133,7 +133,7 @@ void RoundToDecimal(TExtended value, int precision, int decimals, TDecimal& d)
 }
 
 // 15 significant digits, fixed for decimal exponents -3 to 15, scientific otherwise.
-AnsiString GeneralForm(TExtended value)
+AnsiString GeneralForm(TExtended value, char decimalChar)
 {
     TDecimal d;
     RoundToDecimal(value, kGeneralPrecision, kNoDecimalLimit, d);
@@ -151,7 +151,7 @@ AnsiString GeneralForm(TExtended value)
     if (d.Exponent > kGeneralPrecision || d.Exponent < -3) {
         *w++ = *digit++;
         if (digit != last) {
-            *w++ = DecimalChar;
+            *w++ = decimalChar;
             w = std::copy(digit, last, w);
         }
         *w++ = 'E';
@@ -164,7 +164,7 @@ AnsiString GeneralForm(TExtended value)
     } else if (d.Exponent <= 0) {
         *w++ = '0';
         if (d.Count > 0) {
-            *w++ = DecimalChar;
+            *w++ = decimalChar;
             w = std::fill_n(w, -d.Exponent, '0');
             w = std::copy(digit, last, w);
         }
@@ -172,7 +172,7 @@ AnsiString GeneralForm(TExtended value)
         for (int i = 0; i < d.Exponent; ++i)
             *w++ = digit != last ? *digit++ : '0';
         if (digit != last) {
-            *w++ = DecimalChar;
+            *w++ = decimalChar;
             w = std::copy(digit, last, w);
         }
     }
@@ -234,13 +234,12 @@ TSection AnalyseSection(std::string_view text)
 }
 
 // Lays the digits into the section's placeholders.
-AnsiString LayOut(const TSection& section, bool firstSection, const TDecimal& d)
+AnsiString LayOut(const TSection& section, bool firstSection, const TDecimal& d, char decimalChar)
 {
     // Every placeholder writes at most a separator and a character, the leftmost one
     // also the integer digits the picture has no room for (at most 18, each with a group separator).
     char out[2 * (kPictureLimit + kExpansionDigits) + 1];
     char* w = out;
-    const char decimalChar = DecimalChar;
     const char groupChar = GroupChar;
     const char* digit = d.Digits;
     const char* const last = d.Digits + d.Count;
@@ -297,24 +296,29 @@ TDecimalPicture::TDecimalPicture(std::string_view picture)
 
 AnsiString TDecimalPicture::Format(TExtended value) const
 {
+    return Format(value, DecimalChar);
+}
+
+AnsiString TDecimalPicture::Format(TExtended value, char decimalChar) const
+{
     const TExtendedBits bits = value.Bits();
     const bool exactZero = bits.Exponent() == 0 && bits.Significand == 0 && !bits.Negative();
     int index = exactZero ? 2 : bits.Negative() ? 1 : 0; // a negative zero counts as negative
     if (FSections[index].Text.empty())
         index = 0;
     if (FSections[index].Text.empty())
-        return GeneralForm(value);
+        return GeneralForm(value, decimalChar);
 
     TDecimal d;
     RoundToDecimal(value, kExpansionDigits, FSections[index].Decimals, d);
     if (d.Kind != vkFinite || d.Exponent > kExpansionDigits)
-        return GeneralForm(value);
+        return GeneralForm(value, decimalChar);
     if (d.Count == 0) { // rounded to zero: the zero section, else the first
         index = FSections[2].Text.empty() ? 0 : 2;
         if (FSections[index].Text.empty())
-            return GeneralForm(value);
+            return GeneralForm(value, decimalChar);
     }
-    return LayOut(FSections[index], index == 0, d);
+    return LayOut(FSections[index], index == 0, d, decimalChar);
 }
 
 AnsiString FormatDecimal(std::string_view picture, TExtended value)

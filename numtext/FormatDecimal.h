@@ -27,6 +27,8 @@ class TDecimalPicture {
 public:
     explicit TDecimalPicture(std::string_view picture);
     AnsiString Format(TExtended value) const;
+    // The same with another decimal character than DecimalChar.
+    AnsiString Format(TExtended value, char decimalChar) const;
 
     // What a section asks of the digits; placeholders are counted from 0, left to right.
     struct TSection {

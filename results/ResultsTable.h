@@ -4,18 +4,13 @@
 #include "calc/CapacitorSweep.h"
 #include "core/AnsiString.h"
 #include "results/InputTexts.h"
-#include "results/RowTexts.h"
+#include "results/ResultRows.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
 // Мн, attenuation, capacitance.
 std::vector<AnsiString> ResultCaptions();
-
-// The three texts of each sweep row in column order, every quantity written with the
-// picture "0.0000"; afterRow runs once after each row.
-TRowTexts ResultRowTexts(const std::vector<TSweepRow>& rows, const std::function<void()>& afterRow = {});
 
 // The table for the inputs, read and checked as the five fields are for Calculate,
 // as TableText writes it. EConvertError for a text that does not parse, Exception with

@@ -2,14 +2,17 @@
 
 #include "numtext/DecimalSeparators.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::size_t kBytesPerField = 8; // "1,0221" and its separator, a little more
 
 void AppendField(std::string& out, std::string_view field, char separator)
 {
-    const char special[] = {separator, '"', '\n', '\r'};
-    if (field.find_first_of(std::string_view(special, sizeof special)) == std::string_view::npos) {
+    // One pass over the characters: a million-row table has three million fields.
+    const auto special = [separator](char c) { return c == separator || c == '"' || c == '\n' || c == '\r'; };
+    if (std::none_of(field.begin(), field.end(), special)) {
         AppendUtf8FromAnsi(out, field);
         return;
     }
@@ -38,7 +41,7 @@ void AppendLine(std::string& out, int fields, char separator, Field field)
 
 } // namespace
 
-std::string TableText(const std::vector<AnsiString>& captions, const TRowTexts& rows, int first, int count,
+std::string TableText(const std::vector<AnsiString>& captions, const TTableRows& rows, int first, int count,
                       char separator)
 {
     const int columns = rows.Columns();

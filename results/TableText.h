@@ -2,7 +2,7 @@
 // A table's rows as text for other programs: fields between tabs for the clipboard (a
 // spreadsheet pastes them as cells), or CSV for files.
 #include "core/AnsiString.h"
-#include "results/RowTexts.h"
+#include "results/TableRows.h"
 
 #include <string>
 #include <vector>
@@ -11,7 +11,7 @@
 // fields separated by separator and every line ending in "\n". A field that holds the
 // separator, a double quote or a line break is put in double quotes with its quotes
 // doubled, so that it stays one field.
-std::string TableText(const std::vector<AnsiString>& captions, const TRowTexts& rows, int first, int count,
+std::string TableText(const std::vector<AnsiString>& captions, const TTableRows& rows, int first, int count,
                       char separator);
 
 // The CSV field separator, never the decimal character: ";" where DecimalChar is a

@@ -5,8 +5,10 @@
 #include "app/ProgressBar.h"
 #include "calc/CapacitorSweep.h"
 #include "core/ScopeExit.h"
-#include "results/ResultsTable.h"
+#include "numtext/FourDecimals.h"
+#include "results/ResultRows.h"
 
+#include <memory>
 #include <vector>
 
 void TForm1::CalcCapacitorTable()
@@ -14,26 +16,29 @@ void TForm1::CalcCapacitorTable()
     // The same trimmed texts the availability check accepted.
     const TSweepInputs inputs = ReadSweepInputs(InputTexts());
 
-    const std::vector<TSweepRow> rows = CalcSweepRows(inputs);
+    std::vector<TSweepRow> rows = CalcSweepRows(inputs);
     Bar->SetMin(0);
     Bar->SetMax(SweepProgressMax(inputs.From, inputs.To, inputs.Step));
 
-    TRowTexts texts = [&] {
+    // The arithmetic has succeeded; the old points go before the new ones are made, so
+    // that both never take memory at once (the list's texts take none of their own).
+    List->hide();
+    Series1.ClearPoints();
+    {
         Bar->SetPosition(0);
         Bar->show();
         // Hidden again however the calculation ends.
         const TScopeExit hide([this] { Bar->hide(); });
-        return ResultRowTexts(rows, [this] { Bar->SetPosition(Bar->Position() + 1); });
-    }();
-
-    // Nothing below can fail: publish the rows and points together.
-    List->hide();
-    Series1.ClearPoints();
-    Series1.ReservePoints(texts.Count());
-    for (int i = 0; i < texts.Count(); ++i)
-        Series1.AddPoint(rows[i].Capacitance, AnsiString(texts.Text(i, 1)), AutoColor);
-    List->Items().Assign(std::move(texts));
+        Series1.ReservePoints(static_cast<int>(rows.size()));
+        // Each label is the row's attenuation text as the list writes it.
+        for (const TSweepRow& row : rows) {
+            Series1.AddPoint(row.Capacitance, FormatFourDecimals(row.Attenuation), AutoColor);
+            Bar->SetPosition(Bar->Position() + 1);
+        }
+    }
+    const bool any = !rows.empty();
+    List->Items().Assign(std::make_unique<TResultRows>(std::move(rows)));
     List->show();
-    if (!rows.empty())
+    if (any)
         List->SelectRow(0);
 }

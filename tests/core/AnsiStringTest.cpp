@@ -18,6 +18,7 @@ TEST(AnsiString, CyrillicAndPunctuationMapToTheirBytes)
     EXPECT_EQ(AnsiFromUtf8("Ёё№"), "\xA8\xB8\xB9");
     EXPECT_EQ(AnsiFromUtf8("\u00A0"), "\xA0");
     EXPECT_EQ(Utf8FromAnsi("\xD1\xF1,\xEC\xEA\xD4"), "Сс,мкФ");
+    EXPECT_EQ(Utf8FromAnsi("1,0221 \xEC\xEA\xD4 x"), "1,0221 мкФ x");
 }
 
 TEST(AnsiString, CharactersWithoutAWindows1251FormBecomeQuestionMarks)

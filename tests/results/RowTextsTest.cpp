@@ -12,7 +12,7 @@ TEST(RowTexts, HoldsWholeRowsAndReplacesSingleTexts)
     EXPECT_EQ(texts.Text(1, 0), "1,0002");
     EXPECT_EQ(texts.Text(1, 1), "");
     texts.Replace(0, 0, "a much longer caption than before");
-    texts.Replace(1, 2, texts.Text(0, 0)); // a text taken from the buffer itself
+    texts.Replace(1, 2, texts.Text(0, 0)); // a text read from the rows themselves
     EXPECT_EQ(texts.Text(0, 0), "a much longer caption than before");
     EXPECT_EQ(texts.Text(0, 1), "0,0009");
     EXPECT_EQ(texts.Text(1, 2), "a much longer caption than before");

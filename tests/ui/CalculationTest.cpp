@@ -1,6 +1,7 @@
 #include "app/ListView.h"
 #include "app/ProgressBar.h"
 #include "calc/PhaseResponse.h"
+#include "numtext/FormatDecimal.h"
 #include "numtext/ParseDecimal.h"
 #include "tests/ui/MainWindowFixture.h"
 
@@ -74,6 +75,20 @@ TEST_F(TCalculationTest, ValuesNearOneGiveLargeCapacitancesWithoutGrouping)
     Calculate();
     ASSERT_EQ(Rows(), 1);
     EXPECT_EQ(Cell(0, 2), "1022,0907");
+}
+
+TEST_F(TCalculationTest, EachPointIsLabelledWithItsRowsAttenuationTextAndHoldsItsCapacitance)
+{
+    const TDecimalPicture picture("0.0000");
+    for (const char* rc : {"220", "1e-9"}) { // the second gives capacitances above 10^9
+        Form->Edit1->SetText(rc);
+        Calculate();
+        ASSERT_EQ(Form->Series1.PointCount(), Rows());
+        for (int i = 0; i < Rows(); ++i) {
+            EXPECT_EQ(Form->Series1.PointLabel(i), Cell(i, 1)) << i;
+            EXPECT_EQ(picture.Format(Form->Series1.YValueAt(i)), Cell(i, 2)) << i;
+        }
+    }
 }
 
 TEST_F(TCalculationTest, TheProgressMaxRoundsHalfToEven)

@@ -1,0 +1,18 @@
+#pragma once
+// The texts of a table's rows, one per column, however they are kept.
+#include "core/AnsiString.h"
+
+#include <string_view>
+
+class TTableRows {
+public:
+    virtual ~TTableRows() = default;
+
+    virtual int Columns() const = 0;
+    // Complete rows held.
+    virtual int Count() const = 0;
+    // std::out_of_range for a row or column not held.
+    virtual AnsiString Text(int row, int column) const = 0;
+    // Replaces one text (an edited caption); std::out_of_range as Text.
+    virtual void Replace(int row, int column, std::string_view text) = 0;
+};
