@@ -2,6 +2,7 @@
 
 #include "core/Exception.h"
 #include "numtext/FormatDecimal.h"
+#include "results/StandardColumns.h"
 #include "results/TableText.h"
 
 namespace {
@@ -28,11 +29,14 @@ TRowTexts ResultRowTexts(const std::vector<TSweepRow>& rows, const std::function
     return texts;
 }
 
-std::string ResultsTableText(const TInputTexts& texts, char separator)
+std::string ResultsTableText(const TInputTexts& texts, char separator, std::optional<TStandardSeries> series)
 {
     const TSweepInputs inputs = ReadSweepInputs(texts);
     if (const auto fault = InputsFault(inputs))
         throw Exception(*fault);
-    const TRowTexts rows = ResultRowTexts(CalcSweepRows(inputs));
+    const TSweepTable table{inputs, CalcSweepRows(inputs)};
+    const TRowTexts rows = ResultRowTexts(table.Rows);
+    if (series)
+        return StandardTableText(ResultCaptions(), rows, table, *series, 0, rows.Count(), separator);
     return TableText(ResultCaptions(), rows, 0, rows.Count(), separator);
 }
