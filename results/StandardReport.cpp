@@ -63,9 +63,7 @@ TStandardReport MakeStandardReport(const TSweepTable& table, std::optional<int> 
     return report;
 }
 
-std::string StandardReportText(const TStandardReport& report)
+std::string StandardReportText(const AnsiString& heading, const TRowTexts& rows)
 {
-    std::string heading;
-    AppendUtf8FromAnsi(heading, report.Heading);
-    return heading + "\n" + TableText(StandardReportCaptions(), report.Rows, 0, report.Rows.Count(), '\t');
+    return Utf8FromAnsi(heading) + "\n" + TableText(StandardReportCaptions(), rows, 0, rows.Count(), '\t');
 }

@@ -24,5 +24,6 @@ struct TStandardReport {
 // Errors of the arithmetic go to the caller.
 TStandardReport MakeStandardReport(const TSweepTable& table, std::optional<int> row);
 
-// The heading line, then the captions and the rows between tabs, as the list's rows copy.
-std::string StandardReportText(const TStandardReport& report);
+// The heading line, then the captions and the report's rows between tabs, as the list's
+// rows copy.
+std::string StandardReportText(const AnsiString& heading, const TRowTexts& rows);

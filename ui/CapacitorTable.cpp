@@ -14,7 +14,7 @@ void TForm1::CalcCapacitorTable()
     // The same trimmed texts the availability check accepted.
     const TSweepInputs inputs = ReadSweepInputs(InputTexts());
 
-    const std::vector<TSweepRow> rows = CalcSweepRows(inputs);
+    std::vector<TSweepRow> rows = CalcSweepRows(inputs);
     Bar->SetMin(0);
     Bar->SetMax(SweepProgressMax(inputs.From, inputs.To, inputs.Step));
 
@@ -32,8 +32,10 @@ void TForm1::CalcCapacitorTable()
     Series1.ReservePoints(texts.Count());
     for (int i = 0; i < texts.Count(); ++i)
         Series1.AddPoint(rows[i].Capacitance, AnsiString(texts.Text(i, 1)), AutoColor);
+    const bool any = !rows.empty();
+    Sweep = {inputs, std::move(rows)};
     List->Items().Assign(std::move(texts));
     List->show();
-    if (!rows.empty())
+    if (any)
         List->SelectRow(0);
 }

@@ -62,7 +62,8 @@ TEST_F(StandardColumnsTest, TheTableGainsTheValueAtOrAboveWithItsMnAndAttenuatio
 TEST_F(StandardColumnsTest, TheReportShowsEachSeriesAboveAndBelowTheRow)
 {
     const TSweepTable table{{220, 50, 0.0001, 1.0001, 1.025}, CalcSweepRows({220, 50, 0.0001, 1.0001, 1.025})};
-    const std::string text = StandardReportText(MakeStandardReport(table, 249));
+    const TStandardReport report = MakeStandardReport(table, 249);
+    const std::string text = StandardReportText(report.Heading, report.Rows);
     EXPECT_EQ(Line(text, 0), "Строка 250: Мн 1,0250, ослабление 0,2145 дб, Сс 0,0642 мкФ; Rc 220 кОм, f 50 Гц");
     EXPECT_EQ(Line(text, 1), "Ряд\tНоминал\tСс,мкФ\tМн\tОслабление,дб\tФаза,°\tf для Мн,Гц");
     EXPECT_EQ(Line(text, 2), "E6, не меньше Сс\t68 нФ\t0,0680\t1,0223\t0,1919\t24,00\t47,24");
@@ -71,7 +72,8 @@ TEST_F(StandardColumnsTest, TheReportShowsEachSeriesAboveAndBelowTheRow)
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 8);
 
     const TSweepTable tiny{{1e6, 1e6, 0.0001, 1.0001, 1.025}, CalcSweepRows({1e6, 1e6, 0.0001, 1.0001, 1.025})};
-    const std::string below = StandardReportText(MakeStandardReport(tiny, 0));
+    const TStandardReport tinyReport = MakeStandardReport(tiny, 0);
+    const std::string below = StandardReportText(tinyReport.Heading, tinyReport.Rows);
     EXPECT_EQ(Line(below, 2), "E6, не меньше Сс\t1 пФ\t0,0000\t1,0000\t0,0000\t0,02\t11242,72");
     EXPECT_EQ(Line(below, 3), "E6, меньше Сс\t—\t—\t—\t—\t—\t—");
 
