@@ -21,17 +21,19 @@ constexpr int kLowestPower = -1;
 constexpr int kHighestPower = 10;
 constexpr int kPicofaradsPerMicrofarad = 6;
 
-std::span<const int> Mantissas(TStandardSeries series)
+struct TSeriesData {
+    const char* Name;
+    std::span<const int> Mantissas;
+};
+
+// By TStandardSeries.
+constexpr TSeriesData kSeries[] = {{"E6", kE6}, {"E12", kE12}, {"E24", kE24}};
+
+const TSeriesData& SeriesData(TStandardSeries series)
 {
-    switch (series) {
-    case ssE6:
-        return kE6;
-    case ssE12:
-        return kE12;
-    case ssE24:
-        return kE24;
-    }
-    throw std::invalid_argument("no such series");
+    if (static_cast<std::size_t>(series) >= std::size(kSeries))
+        throw std::invalid_argument("no such series");
+    return kSeries[series];
 }
 
 TExtended PowerOfTen(int power)
@@ -56,7 +58,7 @@ std::vector<TStandardValue> MakeValues(TStandardSeries series)
 {
     std::vector<TStandardValue> values;
     for (int power = kLowestPower; power <= kHighestPower; ++power)
-        for (const int mantissa : Mantissas(series))
+        for (const int mantissa : SeriesData(series).Mantissas)
             values.push_back({mantissa, power, Microfarads(mantissa, power)});
     return values;
 }
@@ -65,15 +67,7 @@ std::vector<TStandardValue> MakeValues(TStandardSeries series)
 
 const char* StandardSeriesName(TStandardSeries series)
 {
-    switch (series) {
-    case ssE6:
-        return "E6";
-    case ssE12:
-        return "E12";
-    case ssE24:
-        return "E24";
-    }
-    throw std::invalid_argument("no such series");
+    return SeriesData(series).Name;
 }
 
 std::optional<TStandardSeries> FindStandardSeries(std::string_view name)
