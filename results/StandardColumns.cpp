@@ -5,7 +5,7 @@
 #include "results/PartMarking.h"
 #include "results/TableText.h"
 
-#include <string_view>
+#include <optional>
 
 AnsiString MissingText()
 {
@@ -30,19 +30,24 @@ std::string StandardTableText(const std::vector<AnsiString>& captions, const TRo
     const TDecimalPicture picture("0.0000");
     const int columns = shown.Columns();
     TRowTexts rows(columns + 3);
+    // The three texts depend on the standard value alone, which the sweep's falling Сс
+    // keeps for many rows in a row: they are worked out once per value.
+    std::optional<TStandardValue> last;
+    std::vector<AnsiString> texts(3, MissingText());
     for (int row = first; row < first + count; ++row) {
         for (int k = 0; k < columns; ++k)
             rows.Append(shown.Text(row, k));
-        const TSweepRow& exact = table.Rows.at(static_cast<std::size_t>(row));
-        if (const auto value = FindStandardNeighbours(exact.Capacitance, series).AtOrAbove) {
+        const auto value = FindStandardNeighbours(table.Rows.at(static_cast<std::size_t>(row)).Capacitance, series).AtOrAbove;
+        const bool same = value && last && value->Microfarads == last->Microfarads;
+        if (value && !same) {
             const double mn = CapacitanceMn(value->Microfarads, table.Inputs.F, table.Inputs.Rc);
-            rows.Append(StandardValueText(*value));
-            rows.Append(picture.Format(mn));
-            rows.Append(picture.Format(SweepAttenuation(mn)));
-        } else {
-            for (int k = 0; k < 3; ++k)
-                rows.Append(MissingText());
+            texts = {StandardValueText(*value), picture.Format(mn), picture.Format(SweepAttenuation(mn))};
+        } else if (!value) {
+            texts.assign(3, MissingText());
         }
+        last = value;
+        for (const AnsiString& text : texts)
+            rows.Append(text);
     }
     std::vector<AnsiString> allCaptions = captions;
     for (const AnsiString& caption : StandardCaptions(series))
