@@ -4,6 +4,6 @@
 // Points of a phase response: one per frequency n = 1 … 199 Hz.
 constexpr int kPhasePoints = 199;
 
-// arctan(159 / (Rc·Сс·n)) · 360/π in extended precision, rounded to a double.
-// Rc·Сс = 0 raises EZeroDivide.
-double PhaseShift(double rc, double cc, int n);
+// arctan(159 / (Rc·Сс·f)) · 360/π at the frequency f in Hz, in extended precision,
+// rounded to a double. Rc·Сс = 0 raises EZeroDivide.
+double PhaseShift(double rc, double cc, double f);

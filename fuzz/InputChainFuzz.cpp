@@ -1,6 +1,7 @@
 // Five field texts, one a line (Rc, f, from, to, step), through the availability
-// check to the rows of the results list and the phase of their capacitances, as
-// Calculate and a row selection run them under a decimal comma.
+// check to the rows of the results list, the phase of their capacitances and their
+// standard values, as Calculate, a row selection and the window of standard values run
+// them under a decimal comma.
 #include "fuzz/FuzzTarget.h"
 
 #include "calc/PhaseResponse.h"
@@ -9,6 +10,7 @@
 #include "numtext/ParseDecimal.h"
 #include "results/InputsCheck.h"
 #include "results/ResultsTable.h"
+#include "results/StandardReport.h"
 
 #include <string_view>
 
@@ -41,12 +43,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const Exception&) {
         FuzzExpect(false, "inputs that the check accepts are read by the sweep");
     }
+    TSweepTable table{inputs, {}};
     try {
-        const TResultRows rows(CalcSweepRows(inputs));
+        table.Rows = CalcSweepRows(inputs);
+        const TResultRows rows(table);
         for (int r = 0; r < rows.Count(); ++r)
             PhaseShift(inputs.Rc, ParseDecimal(rows.Text(r, 2)).ToDouble(), 1);
     } catch (const Exception&) {
         // Reported in the error box; the previous results stay.
+        return 0;
+    }
+    for (int r = 0; r < static_cast<int>(table.Rows.size()); r += 1 + static_cast<int>(table.Rows.size()) / 16) {
+        try {
+            const TStandardReport report = MakeStandardReport(table, r);
+            FuzzExpect(report.Rows.Count() == 6, "a row's report has each series' two values");
+        } catch (const Exception&) {
+            // The window says so in place of the values.
+        }
     }
     return 0;
 }

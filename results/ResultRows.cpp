@@ -5,7 +5,7 @@
 
 #include <stdexcept>
 
-TResultRows::TResultRows(std::vector<TSweepRow> rows) : FRows(std::move(rows)), FDecimalChar(DecimalChar)
+TResultRows::TResultRows(TSweepTable table) : FTable(std::move(table)), FDecimalChar(DecimalChar)
 {
 }
 
@@ -22,10 +22,16 @@ AnsiString TResultRows::Text(int row, int column) const
     if (!FReplaced.empty())
         if (const auto replaced = FReplaced.find(index); replaced != FReplaced.end())
             return replaced->second;
-    const TSweepRow& r = FRows[row];
+    const TSweepRow& r = FTable.Rows[row];
     AnsiString text;
     AppendFourDecimals(text, column == 0 ? r.Mn : column == 1 ? r.Attenuation : r.Capacitance, FDecimalChar);
     return text;
+}
+
+const TSweepTable* SweepTableOf(const TTableRows& rows)
+{
+    const auto* results = dynamic_cast<const TResultRows*>(&rows);
+    return results ? &results->Table() : nullptr;
 }
 
 void TResultRows::Replace(int row, int column, std::string_view text)

@@ -1,6 +1,7 @@
 #include "results/ResultsTable.h"
 
 #include "core/Exception.h"
+#include "results/StandardColumns.h"
 #include "results/TableText.h"
 
 std::vector<AnsiString> ResultCaptions()
@@ -8,11 +9,13 @@ std::vector<AnsiString> ResultCaptions()
     return {AnsiFromUtf8("Мн"), AnsiFromUtf8("Ослабление,дб"), AnsiFromUtf8("Сс,мкФ")};
 }
 
-std::string ResultsTableText(const TInputTexts& texts, char separator)
+std::string ResultsTableText(const TInputTexts& texts, char separator, std::optional<TStandardSeries> series)
 {
     const TSweepInputs inputs = ReadSweepInputs(texts);
     if (const auto fault = InputsFault(inputs))
         throw Exception(*fault);
-    const TResultRows rows(CalcSweepRows(inputs));
+    const TResultRows rows({inputs, CalcSweepRows(inputs)});
+    if (series)
+        return StandardTableText(ResultCaptions(), rows, rows.Table(), *series, 0, rows.Count(), separator);
     return TableText(ResultCaptions(), rows, 0, rows.Count(), separator);
 }

@@ -37,7 +37,7 @@ void TForm1::CalcCapacitorTable()
         }
     }
     const bool any = !rows.empty();
-    List->Items().Assign(std::make_unique<TResultRows>(std::move(rows)));
+    List->Items().Assign(std::make_unique<TResultRows>(TSweepTable{inputs, std::move(rows)}));
     List->show();
     if (any)
         List->SelectRow(0);

@@ -1,6 +1,7 @@
 #include "ui/CommandLine.h"
 
 #include "app/Application.h"
+#include "calc/StandardSeries.h"
 #include "core/SystemErrorText.h"
 #include "results/ResultsTable.h"
 #include "results/TableText.h"
@@ -8,6 +9,7 @@
 
 #include <cctype>
 #include <cerrno>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,9 +25,12 @@ struct TArguments {
     bool Version = false;
     bool Table = false;
     bool Csv = false;
+    std::optional<std::string> Standard; // the series named by --standard
     std::vector<std::string> Values;
     std::string Unknown; // the first option not known
 };
+
+constexpr std::string_view kStandardOption = "--standard";
 
 // "-50" and "-,5" are values, not options: a negative number starts with a minus too.
 bool IsOption(std::string_view arg)
@@ -53,6 +58,10 @@ TArguments ParseArguments(int argc, char** argv)
             a.Table = true;
         else if (arg == "--csv")
             a.Csv = true;
+        else if (arg == kStandardOption)
+            a.Standard = i + 1 < argc ? argv[++i] : "";
+        else if (arg.starts_with(std::string(kStandardOption) + "="))
+            a.Standard = arg.substr(kStandardOption.size() + 1);
         else if (a.Unknown.empty())
             a.Unknown = arg;
     }
@@ -66,7 +75,7 @@ bool Write(std::FILE* file, std::string_view text)
 
 std::string Usage(const std::string& program)
 {
-    return "Использование: " + program + " [--table RC F ОТ ДО ШАГ [--csv]]\n";
+    return "Использование: " + program + " [--table RC F ОТ ДО ШАГ [--csv] [--standard РЯД]]\n";
 }
 
 std::string Help(const std::string& program)
@@ -79,6 +88,9 @@ std::string Help(const std::string& program)
         "                          Мн от, до и с шагом; числа пишутся с десятичным\n"
         "                          разделителем локали, как в полях окна\n"
         "  --csv                   вместе с --table: CSV вместо полей через табуляцию\n"
+        "  --standard РЯД          вместе с --table: ещё три столбца для ряда номиналов\n"
+        "                          E6, E12 или E24: ближайший номинал не меньше Сс (мкФ\n"
+        "                          и маркировка), Мн и ослабление с этим конденсатором\n"
         "  --help                  показать эту справку и выйти\n"
         "  --version               показать версию и выйти\n\n"
         "Код возврата: 0 - готово, 1 - вывод не записан, 2 - неверные аргументы или данные.\n";
@@ -90,12 +102,13 @@ int UsageError(const TArguments& a, std::FILE* err, const std::string& reason)
     return kBadArguments;
 }
 
-int WriteTable(const TArguments& a, std::FILE* out, std::FILE* err)
+int WriteTable(const TArguments& a, std::optional<TStandardSeries> series, std::FILE* out, std::FILE* err)
 {
     const auto field = [&](int k) { return AnsiFromUtf8(a.Values[k]); };
     std::string table;
     try {
-        table = ResultsTableText({field(0), field(1), field(2), field(3), field(4)}, a.Csv ? CsvSeparator() : '\t');
+        table = ResultsTableText({field(0), field(1), field(2), field(3), field(4)}, a.Csv ? CsvSeparator() : '\t',
+                                 series);
     } catch (const std::exception& error) {
         Write(err, Utf8FromAnsi(TApplication::ErrorBoxText(error)) + "\n");
         return kBadArguments;
@@ -118,9 +131,21 @@ int RunCommandLine(int argc, char** argv, std::FILE* out, std::FILE* err)
         return Write(out, Help(a.Program)) ? 0 : kWriteFailed;
     if (a.Version)
         return Write(out, a.Program + " " + ProgramVersion() + "\n") ? 0 : kWriteFailed;
-    if (!a.Table)
-        return UsageError(a, err, a.Csv ? "--csv действует только вместе с --table" : "не указана команда");
+    if (!a.Table) {
+        if (a.Csv || a.Standard)
+            return UsageError(a, err, std::string(a.Csv ? "--csv" : kStandardOption) + " действует только вместе с --table");
+        return UsageError(a, err, "не указана команда");
+    }
+    std::optional<TStandardSeries> series;
+    if (a.Standard) {
+        series = FindStandardSeries(*a.Standard);
+        if (!series)
+            return UsageError(a, err,
+                              a.Standard->empty() ? "--standard ждёт ряд номиналов: E6, E12 или E24"
+                                                  : "неизвестный ряд номиналов «" + *a.Standard
+                                                        + "»: допустимы E6, E12 и E24");
+    }
     if (a.Values.size() != 5)
         return UsageError(a, err, "--table ждёт пять чисел: RC F ОТ ДО ШАГ");
-    return WriteTable(a, out, err);
+    return WriteTable(a, series, out, err);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The program's command line. Without arguments the program opens its windows; with
 // arguments it runs the command they name and opens none:
-//   --table RC F FROM TO STEP [--csv]   the capacitor table on standard output
+//   --table RC F FROM TO STEP [--csv] [--standard E6|E12|E24]
+//                                       the capacitor table on standard output
 //   --help, --version
 #include <cstdio>
 

@@ -4,6 +4,7 @@
 
 #include "app/Appearance.h"
 #include "app/Button.h"
+#include "app/Commands.h"
 #include "app/Edit.h"
 #include "app/GroupBox.h"
 #include "app/Label.h"
@@ -22,6 +23,7 @@
 #include "ui/ChartCommands.h"
 #include "ui/KelvMain1Layout.h"
 #include "ui/ListCommands.h"
+#include "ui/StandardForm.h"
 #include "ui/sx.h"
 
 #include <stdexcept>
@@ -76,7 +78,8 @@ TForm1::TForm1() : TForm("Form1")
     for (const TChartLayout& chart : Form1Charts())
         ApplyChartLayout(*this, chart);
     ApplyLayout(this, Form1Layout());
-    new TListCommands(List);
+    ListCommands = new TListCommands(List, true);
+    AddCommand(List, "StandardValues", "Стандартные номиналы…", [this] { ShowStandardValues(); });
     // Each chart's context menu saves its picture under the name of its page.
     new TChartCommands(Chart1, TrimBlanks(TabSheet3->Caption()));
     new TChartCommands(Chart2, TrimBlanks(TabSheet4->Caption()));
@@ -86,6 +89,8 @@ TForm1::TForm1() : TForm("Form1")
     Button1->SetAction(Action1);
     Button1->SetDefault(true);
 }
+
+TForm1::~TForm1() = default;
 
 TInputTexts TForm1::InputTexts() const
 {
@@ -145,4 +150,16 @@ void TForm1::PageControl2Change()
 void TForm1::Button2Click()
 {
     Form2->ShowModal();
+}
+
+void TForm1::ShowStandardValues()
+{
+    if (!FStandardForm)
+        FStandardForm = std::make_unique<TStandardForm>(List);
+    if (FStandardForm->isVisible()) {
+        FStandardForm->raise();
+        FStandardForm->activateWindow();
+    } else {
+        FStandardForm->Show();
+    }
 }

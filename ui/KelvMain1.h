@@ -6,22 +6,27 @@
 #include "chart/LineSeries.h"
 #include "results/InputTexts.h"
 
+#include <memory>
+
 class TButton;
 class TChart;
 class TEdit;
 class TGroupBox;
 class TLabel;
+class TListCommands;
 class TListView;
 class TPageControl;
 class TPanel;
 class TProgressBar;
 class TSplitter;
 class TStaticText;
+class TStandardForm;
 class TTabSheet;
 
 class TForm1 : public TForm {
 public:
     TForm1();
+    ~TForm1() override;
 
     TPageControl* PageControl1;
     TTabSheet* TabSheet1;
@@ -53,6 +58,8 @@ public:
     TLineSeries Series2;
     TActionList ActionList1;
     TAction* Action1;
+    // The results list's copy and save commands.
+    TListCommands* ListCommands;
 
     // Enables Calculate exactly when the five inputs parse and are in range; when it is
     // refused, its hint says why and the fields whose texts do not parse are marked.
@@ -65,6 +72,10 @@ public:
     void PageControl2Change();
     // Shows the schematic window modally.
     void Button2Click();
+    // Shows the window of standard values for the selected row, or brings it to the front.
+    void ShowStandardValues();
+    // That window; null until it is first shown.
+    TStandardForm* StandardForm() const { return FStandardForm.get(); }
 
     // Fills the results list and Series1 with one row and point per Мн. Everything is
     // computed before anything is shown, so a failed calculation leaves the previous
@@ -81,6 +92,8 @@ public:
 private:
     // The capacitance text of a results row, as a number.
     double RowCapacitance(int row) const;
+
+    std::unique_ptr<TStandardForm> FStandardForm;
 };
 
 extern TForm1* Form1;

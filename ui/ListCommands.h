@@ -3,19 +3,25 @@
 // table copied to the clipboard as cells between tabs, and the table saved as CSV.
 // Each is a command the window attaches to the list, with its shortcut (while the
 // list has the focus) and an entry of its context menu, enabled only while there is
-// something to copy or save.
+// something to copy or save. Given the calculated table behind the list, the menu also
+// offers a standard series whose three columns every copy and save then carries.
+#include "calc/StandardSeries.h"
+
 #include <QObject>
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 class QAction;
 class TListView;
 
 class TListCommands : public QObject {
 public:
-    explicit TListCommands(TListView* list);
+    // With the series choice, tables of calculated rows carry the standard columns.
+    explicit TListCommands(TListView* list, bool seriesChoice = false);
 
     // The caption line and the selected row; nothing without a selected row.
     void CopyRow() const;
@@ -30,11 +36,18 @@ public:
     // that tests need no dialog.
     std::function<QString(const QString& suggested)> AskSavePath;
 
+    // The series whose columns copies and saves carry; none at first.
+    std::optional<TStandardSeries> Series() const { return FSeries; }
+    void SetSeries(std::optional<TStandardSeries> series);
+
 private:
     std::string Text(int first, int count, char separator) const;
     void UpdateEnabled();
+    void AddSeriesMenu();
 
     TListView* FList;
+    std::optional<TStandardSeries> FSeries;
+    std::vector<QAction*> FSeriesChoices; // «Нет», then one per series
     QAction* FCopyRow;
     QAction* FCopyTable;
     QAction* FSaveTable;

@@ -47,7 +47,7 @@ TEST_F(ResultRowsTest, TextsAndTablesAreTheGeneralFormattersForEverySweep)
         for (const TSweepInputs& sweep : kSweeps) {
             const std::vector<TSweepRow> values = CalcSweepRows(sweep);
             const TRowTexts expected = GeneralTexts(values);
-            const TResultRows rows(values);
+            const TResultRows rows({sweep, values});
             ASSERT_EQ(rows.Count(), expected.Count());
             int differences = 0;
             for (int r = 0; r < rows.Count(); ++r)
@@ -63,7 +63,7 @@ TEST_F(ResultRowsTest, TextsAndTablesAreTheGeneralFormattersForEverySweep)
 
 TEST_F(ResultRowsTest, TextsKeepTheDecimalCharacterOfTheirMakingAndTheirEdits)
 {
-    TResultRows rows(CalcSweepRows(kSweeps[0]));
+    TResultRows rows({kSweeps[0], CalcSweepRows(kSweeps[0])});
     UseSeparators('.', ',');
     EXPECT_EQ(rows.Text(0, 0), "1,0001");
     rows.Replace(0, 0, "edited");

@@ -71,6 +71,40 @@ TEST_F(TCommandLineTest, TheTableOfTheStoredInputsIsTheListWithoutAnyWindow)
     EXPECT_EQ(csv.Out, csvList);
 }
 
+TEST(CommandLine, AStandardSeriesAddsThreeColumnsToEveryRowOfTheTable)
+{
+    const TRun table = RunProgram(QStringList(kDefaults) << "--standard" << "E12");
+    EXPECT_EQ(table.Status, 0) << table.Err;
+    EXPECT_EQ(std::count(table.Out.begin(), table.Out.end(), '\n'), 251);
+    EXPECT_EQ(std::count(table.Out.begin(), table.Out.end(), '\t'), 251 * 5);
+    EXPECT_EQ(table.Out.substr(0, table.Out.find('\n', table.Out.find('\n') + 1) + 1),
+              "Мн\tОслабление,дб\tСс,мкФ\tСс E12,мкФ\tМн E12\tОслабление E12,дб\n"
+              "1,0001\t0,0009\t1,0221\t1,2000 (1,2 мкФ)\t1,0001\t0,0006\n");
+
+    // The option anywhere, in either form, with CSV.
+    const TRun csv = RunProgram({"--standard=e6", "--csv", "--table", "220", "50", "1,0001", "1,0250", "0,0001"});
+    EXPECT_EQ(csv.Status, 0) << csv.Err;
+    EXPECT_TRUE(csv.Out.ends_with("\n1,0250;0,2145;0,0642;0,0680 (68 нФ);1,0223;0,1919\n")) << csv.Out;
+}
+
+TEST(CommandLine, AStandardSeriesThatDoesNotExistIsRefused)
+{
+    const struct {
+        QStringList arguments;
+        const char* reason;
+    } cases[] = {
+        {QStringList(kDefaults) << "--standard" << "E13", "неизвестный ряд номиналов «E13»: допустимы E6, E12 и E24"},
+        {QStringList(kDefaults) << "--standard", "--standard ждёт ряд номиналов: E6, E12 или E24"},
+        {{"--standard", "E12"}, "--standard действует только вместе с --table"},
+    };
+    for (const auto& c : cases) {
+        const TRun run = RunProgram(c.arguments);
+        EXPECT_EQ(run.Status, 2) << c.reason;
+        EXPECT_EQ(run.Out, "");
+        EXPECT_EQ(run.Err.find(std::string("Kelvorin2: ") + c.reason + "\n"), 0u) << run.Err;
+    }
+}
+
 TEST(CommandLine, UnderADecimalPointTheValuesAndTheCsvFollowTheLocale)
 {
     const TRun csv = RunProgram({"--csv", "--table", "220", "50", "1.5", "3", "1"}, "C");
@@ -103,7 +137,7 @@ TEST(CommandLine, HelpVersionAndUnknownOptionsBehaveAsOnAnyLinuxCommand)
 {
     const TRun help = RunProgram({"--help"});
     EXPECT_EQ(help.Status, 0);
-    EXPECT_EQ(help.Out.find("Использование: Kelvorin2 [--table RC F ОТ ДО ШАГ [--csv]]\n"), 0u);
+    EXPECT_EQ(help.Out.find("Использование: Kelvorin2 [--table RC F ОТ ДО ШАГ [--csv] [--standard РЯД]]\n"), 0u);
     EXPECT_EQ(help.Err, "");
     const TRun version = RunProgram({"--version"});
     EXPECT_EQ(version.Status, 0);

@@ -2,7 +2,8 @@
 // for the README: RenderWindows <output folder>. Writes the main window as it
 // starts (main-window.png), after Calculate with the default inputs
 // (main-window-calculated.png), the results list's context menu over it
-// (list-context-menu.png), its two chart pages (main-window-attenuation.png,
+// (list-context-menu.png), the window of standard values for the row the menu opened on
+// (standard-values.png), its two chart pages (main-window-attenuation.png,
 // main-window-phase.png, the phase for row 0) with each chart alone
 // (chart-attenuation.png, chart-phase.png), the schematic window (schematic-window.png),
 // and the help window that F1 opens (help-window.png) with its About box (about-box.png).
@@ -14,6 +15,7 @@
 #include "numtext/DecimalSeparators.h"
 #include "ui/ProgramInfo.h"
 #include "ui/ProgramWindows.h"
+#include "ui/StandardForm.h"
 
 #include <QContextMenuEvent>
 #include <QDir>
@@ -90,6 +92,9 @@ int main(int argc, char** argv)
     form1.Button1->click();
     ok = Save(&form1, out, "main-window-calculated.png") && ok;
     ok = SaveListMenu(form1, out, "list-context-menu.png") && ok;
+    form1.ShowStandardValues();
+    ok = Save(form1.StandardForm(), out, "standard-values.png") && ok;
+    form1.StandardForm()->close();
     // The chart pages, switched to as a user does, by their buttons; the phase for row 0.
     form1.List->SelectRow(0);
     const QList<QPushButton*> pageButtons = form1.PageControl2->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly);
