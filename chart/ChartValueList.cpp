@@ -19,7 +19,7 @@ double TChartValueList::ValueAt(int index) const
         throw EListError(index);
     if (FMultiplier == 1)
         return FValues[index]; // the common case, and exact: nothing to round
-    return StoreDouble(static_cast<long double>(FValues[index]) * FMultiplier);
+    return StoreDouble(TExtended(FValues[index]) * FMultiplier);
 }
 
 int TChartValueList::AddValueOrdered(double value)
@@ -90,8 +90,8 @@ void TChartValueList::UpdateStats() const
                 lowest = v;
             else if (v > highest)
                 highest = v;
-            sum = StoreDouble(static_cast<long double>(sum) + v);
-            absSum = StoreDouble(static_cast<long double>(absSum) + std::fabs(v));
+            sum = StoreDouble(TExtended(sum) + v);
+            absSum = StoreDouble(TExtended(absSum) + std::fabs(v));
         }
         FLowestValue = lowest;
         FHighestValue = highest;
