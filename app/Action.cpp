@@ -1,4 +1,6 @@
-#include "Action.h"
+#include "app/Action.h"
+
+#include "core/StoreChanged.h"
 
 #include <algorithm>
 
@@ -11,18 +13,17 @@ TAction::~TAction()
 
 void TAction::SetCaption(const AnsiString& caption)
 {
-    if (caption == FCaption)
-        return;
-    FCaption = caption;
-    Changed();
+    StoreChanged(FCaption, caption, [this] { Changed(); });
 }
 
 void TAction::SetEnabled(bool enabled)
 {
-    if (enabled == FEnabled)
-        return;
-    FEnabled = enabled;
-    Changed();
+    StoreChanged(FEnabled, enabled, [this] { Changed(); });
+}
+
+void TAction::SetHint(const AnsiString& hint)
+{
+    StoreChanged(FHint, hint, [this] { Changed(); });
 }
 
 bool TAction::Execute()

@@ -34,6 +34,9 @@ public:
     void SetCaption(const AnsiString& caption);
     bool Enabled() const { return FEnabled; }
     void SetEnabled(bool enabled);
+    // The hint of the controls linked to the command; empty: their container's.
+    const AnsiString& Hint() const { return FHint; }
+    void SetHint(const AnsiString& hint);
 
     TActionEvent OnExecute;
     TActionEvent OnUpdate;
@@ -51,6 +54,7 @@ private:
 
     AnsiString FName;
     AnsiString FCaption;
+    AnsiString FHint;
     bool FEnabled = true;
     std::vector<TActionClient*> FClients;
 };

@@ -1,4 +1,4 @@
-#include "Align.h"
+#include "app/Align.h"
 
 #include <QEvent>
 #include <QVariant>
@@ -11,6 +11,28 @@ namespace {
 
 constexpr const char* kAlignProperty = "kelvorinAlign";
 constexpr const char* kAligningProperty = "kelvorinAligning";
+// The bounds the program gave an aligned control (its layout, a splitter drag). Alignment
+// fits them into the room it has but never stores what it assigns, so a control squeezed
+// to nothing gets its size back when the room returns.
+constexpr const char* kExplicitProperty = "kelvorinExplicitBounds";
+// The bounds alignment last assigned, and whether it is assigning them right now: a
+// resize or move that is neither is the program's and becomes the explicit bounds.
+constexpr const char* kPlacedProperty = "kelvorinPlacedBounds";
+constexpr const char* kPlacingProperty = "kelvorinPlacing";
+
+QRect ExplicitBounds(const QWidget* w)
+{
+    return w->property(kExplicitProperty).toRect();
+}
+
+void Place(QWidget* w, const QRect& r)
+{
+    w->setProperty(kPlacingProperty, true);
+    w->setGeometry(r);
+    w->setProperty(kPlacingProperty, QVariant());
+    // Read back: the control's own minimum or maximum size may have changed the rectangle.
+    w->setProperty(kPlacedProperty, w->geometry());
+}
 
 class TAlignFilter : public QObject {
 public:
@@ -22,7 +44,14 @@ public:
         if (!widget)
             return false;
         switch (event->type()) {
+        case QEvent::Move:
         case QEvent::Resize:
+            if (AlignOf(widget) != alNone && !widget->property(kPlacingProperty).isValid()
+                && widget->geometry() != widget->property(kPlacedProperty).toRect())
+                widget->setProperty(kExplicitProperty, widget->geometry());
+            if (event->type() == QEvent::Resize && widget->property(kAligningProperty).isValid())
+                AlignControls(widget);
+            break;
         case QEvent::LayoutRequest:
             if (widget->property(kAligningProperty).isValid())
                 AlignControls(widget);
@@ -52,10 +81,10 @@ TAlignFilter* Filter()
 }
 
 // The order in which controls of one alignment take their place: nearest to
-// their edge first, as they were placed.
+// their edge first, as the program placed them.
 bool ComesFirst(TAlign align, const QWidget* a, const QWidget* b)
 {
-    const QRect ra = a->geometry(), rb = b->geometry();
+    const QRect ra = ExplicitBounds(a), rb = ExplicitBounds(b);
     switch (align) {
     case alTop: return ra.top() < rb.top();
     case alBottom: return ra.top() + ra.height() > rb.top() + rb.height();
@@ -70,6 +99,7 @@ bool ComesFirst(TAlign align, const QWidget* a, const QWidget* b)
 void SetAlign(QWidget* control, TAlign align)
 {
     control->setProperty(kAlignProperty, static_cast<int>(align));
+    control->setProperty(kExplicitProperty, control->geometry());
     control->installEventFilter(Filter());
 }
 
@@ -94,27 +124,30 @@ void AlignControls(QWidget* container, const QWidget* trigger)
         });
         for (QWidget* w : controls) {
             QRect r = room;
+            const QSize wanted = ExplicitBounds(w).size();
+            const int height = std::clamp(wanted.height(), 0, std::max(room.height(), 0));
+            const int width = std::clamp(wanted.width(), 0, std::max(room.width(), 0));
             switch (align) {
             case alTop:
-                r.setHeight(std::min(w->height(), room.height()));
+                r.setHeight(height);
                 room.setTop(r.bottom() + 1);
                 break;
             case alBottom:
-                r.setTop(room.bottom() + 1 - std::min(w->height(), room.height()));
+                r.setTop(room.bottom() + 1 - height);
                 room.setBottom(r.top() - 1);
                 break;
             case alLeft:
-                r.setWidth(std::min(w->width(), room.width()));
+                r.setWidth(width);
                 room.setLeft(r.right() + 1);
                 break;
             case alRight:
-                r.setLeft(room.right() + 1 - std::min(w->width(), room.width()));
+                r.setLeft(room.right() + 1 - width);
                 room.setRight(r.left() - 1);
                 break;
             default:
                 break;
             }
-            w->setGeometry(r);
+            Place(w, r);
         }
     }
 }

@@ -1,5 +1,6 @@
-#include "Appearance.h"
+#include "app/Appearance.h"
 
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPalette>
 #include <QWidget>
@@ -22,6 +23,18 @@ void SetFontColor(QWidget* control, TColor color)
     palette.setColor(QPalette::WindowText, c);
     palette.setColor(QPalette::ButtonText, c);
     palette.setColor(QPalette::Text, c);
+    control->setPalette(palette);
+}
+
+void SetMarked(QWidget* control, bool marked)
+{
+    const QWidget* parent = control->parentWidget();
+    const QColor color = marked ? ToQColor(clRed) : (parent ? parent->palette() : QGuiApplication::palette()).color(QPalette::Text);
+    // Asked on every idle step: only a change repaints.
+    if (control->palette().color(QPalette::Text) == color)
+        return;
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Text, color);
     control->setPalette(palette);
 }
 

@@ -1,18 +1,20 @@
-#include "Application.h"
+#include "app/Application.h"
 
-#include "Button.h"
-#include "Form.h"
-#include "platform/ErrorSink.h"
-#include "platform/Guarded.h"
-#include "HintProperties.h"
-#include "HintWindow.h"
+#include "app/Button.h"
+#include "app/Form.h"
+#include "app/HintProperties.h"
+#include "app/HintWindow.h"
 #include "core/Abort.h"
 #include "core/Exception.h"
-#include "platform/QtText.h"
+#include "core/ScopeExit.h"
 #include "numtext/DecimalSeparators.h"
+#include "platform/ErrorSink.h"
+#include "platform/Guarded.h"
+#include "platform/QtText.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCursor>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QStyleFactory>
 
@@ -36,6 +38,7 @@ TApplication::TApplication(int& argc, char** argv)
     };
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
             [this] { Idle(); });
+    SetQtLanguage(QLocale::system());
 }
 
 TApplication::~TApplication()
@@ -58,6 +61,19 @@ AnsiString TApplication::TitleFromExecutable(std::string_view path)
         name[i] = static_cast<char>(b);
     }
     return name;
+}
+
+bool TApplication::SetQtLanguage(const QLocale& locale)
+{
+    if (FQtTexts)
+        removeTranslator(FQtTexts.get());
+    FQtTexts = std::make_unique<QTranslator>();
+    if (!FQtTexts->load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        FQtTexts.reset();
+        return false;
+    }
+    installTranslator(FQtTexts.get());
+    return true;
 }
 
 void TApplication::AddForm(TForm* form)
@@ -92,6 +108,7 @@ void TApplication::UpdateHint()
     const long long now = FClock.elapsed();
     const bool moved = FLastPointer && *FLastPointer != cursor;
     FLastPointer = cursor;
+    FHintState.SetTimings(HintTimings);
     FHintState.Update(now, control, moved);
     // No hint while a button is held, as during a drag over a chart: like a press, the
     // drag keeps the hint away until the mouse reaches another control.
@@ -169,12 +186,13 @@ void TApplication::ShowPendingErrors()
     if (FShowingErrors)
         return;
     FShowingErrors = true;
+    // A box that fails to show must not stop every later one.
+    const TScopeExit done([this] { FShowingErrors = false; });
     while (!FPendingErrors.empty()) {
         const AnsiString text = FPendingErrors.front();
         FPendingErrors.pop_front();
         ShowErrorBox(FTitle, text);
     }
-    FShowingErrors = false;
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)

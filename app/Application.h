@@ -2,13 +2,14 @@
 // The application object: the title, the forms, the idle step that updates the
 // hint and the commands whenever the event queue runs empty, and the error box
 // that every exception escaping a handler ends in.
-#include "HintState.h"
+#include "app/HintState.h"
 #include "core/AnsiString.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
+#include <QTranslator>
 
 #include <deque>
 #include <exception>
@@ -29,7 +30,13 @@ public:
     static AnsiString TitleFromExecutable(std::string_view path);
     const AnsiString& Title() const { return FTitle; }
 
+    // Loads Qt's own texts (the buttons and questions of its dialogs) in the locale's
+    // language where Qt has them, English otherwise; start-up takes the user's locale.
+    // Answers whether they were found.
+    bool SetQtLanguage(const QLocale& locale);
+
     bool ShowHint = true;
+    // When hints come and go; read at every idle step.
     THintTimings HintTimings;
 
     // Forms register themselves when created; the first becomes the main form.
@@ -75,6 +82,7 @@ private:
     QTimer FHintTimer;
     QElapsedTimer FClock;
     std::deque<AnsiString> FPendingErrors;
+    std::unique_ptr<QTranslator> FQtTexts;
     bool FShowingErrors = false;
 };
 

@@ -1,6 +1,8 @@
 #pragma once
-// A push button, optionally linked to a command whose caption and enabled state it shows.
-#include "Action.h"
+// A push button, optionally linked to a command whose caption, enabled state and hint it
+// shows. Disabled itself, it looks disabled in the style's colours; disabled only with
+// its window (behind a modal window) it keeps its look.
+#include "app/Action.h"
 #include "core/AnsiString.h"
 
 #include <QPushButton>
@@ -25,6 +27,9 @@ public:
 
     // Click handler of a button without a command.
     std::function<void()> OnClick;
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
     void ActionChanged(const TAction& action) override;

@@ -1,15 +1,15 @@
-#include "ControlLayout.h"
+#include "app/ControlLayout.h"
 
-#include "Button.h"
-#include "Edit.h"
-#include "GroupBox.h"
-#include "HintProperties.h"
-#include "Label.h"
-#include "PageControl.h"
-#include "Panel.h"
-#include "platform/Scaling.h"
-#include "StaticText.h"
+#include "app/Button.h"
+#include "app/Edit.h"
+#include "app/GroupBox.h"
+#include "app/HintProperties.h"
+#include "app/Label.h"
+#include "app/PageControl.h"
+#include "app/Panel.h"
+#include "app/StaticText.h"
 #include "platform/QtText.h"
+#include "platform/Scaling.h"
 
 #include <QVariant>
 #include <QWidget>

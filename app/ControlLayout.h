@@ -1,11 +1,14 @@
 #pragma once
 // A window's stored layout as data: one entry per control, applied to the
 // controls of that name once the window has created them.
-#include "Align.h"
-#include "Appearance.h"
+#include "app/Align.h"
+#include "app/Appearance.h"
 #include "core/AnsiString.h"
 
+#include <QString>
+
 #include <span>
+#include <utility>
 
 class QWidget;
 
@@ -26,6 +29,15 @@ struct TControlLayout {
     TColor Color;
     bool Visible = true;
 };
+
+// A new control in the parent, under the name its layout entry gives it.
+template <class T, class... Args>
+T* NewControl(QWidget* parent, const char* name, Args&&... args)
+{
+    T* control = new T(parent, std::forward<Args>(args)...);
+    control->setObjectName(QString::fromUtf8(name));
+    return control;
+}
 
 // Applies every entry to the form's control of that name (the form itself for its
 // own name), then chains keyboard focus through the controls in tab order.

@@ -1,10 +1,10 @@
-#include "Form.h"
+#include "app/Form.h"
 
-#include "Align.h"
-#include "Application.h"
-#include "Button.h"
-#include "platform/Scaling.h"
+#include "app/Align.h"
+#include "app/Application.h"
+#include "app/Button.h"
 #include "platform/QtText.h"
+#include "platform/Scaling.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -102,6 +102,13 @@ void TForm::SetModalResult(int result)
 
 void TForm::keyPressEvent(QKeyEvent* event)
 {
+    // Escape closes any window but the main one, as its close box does; a modal
+    // window's show then ends with the cancel result.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && Application
+        && Application->MainForm() != this) {
+        close();
+        return;
+    }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         // A focused button takes Enter itself; otherwise the default button does.
         auto* target = qobject_cast<TButton*>(focusWidget());

@@ -1,6 +1,7 @@
 #pragma once
 // A window: caption, client size at the design resolution, border style,
-// position when shown, the default button pressed by Enter, and the modal show.
+// position when shown, the default button pressed by Enter, Escape that closes
+// any window but the main one, and the modal show.
 #include "core/AnsiString.h"
 
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "HintProperties.h"
+#include "app/HintProperties.h"
 
 #include <QByteArray>
 #include <QVariant>

@@ -1,4 +1,4 @@
-#include "HintState.h"
+#include "app/HintState.h"
 
 void THintState::Update(long long now, const void* target, bool pointerMoved)
 {

@@ -11,6 +11,8 @@ struct THintTimings {
 class THintState {
 public:
     explicit THintState(THintTimings timings = {}) : FTimings(timings) {}
+    // New pauses count from the next control the mouse reaches; a new stay at once.
+    void SetTimings(const THintTimings& timings) { FTimings = timings; }
 
     // The hinted control under the mouse at the given time (milliseconds); null for none.
     // A hint follows the mouse: a control that comes under a pointer that has not moved

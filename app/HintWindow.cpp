@@ -1,11 +1,12 @@
-#include "HintWindow.h"
+#include "app/HintWindow.h"
 
-#include "Appearance.h"
+#include "app/Appearance.h"
 #include "platform/QtText.h"
 
 THintWindow::THintWindow() : QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint)
 {
     setFrameStyle(QFrame::Box | QFrame::Plain);
+    setTextFormat(Qt::PlainText); // a hint may quote what the user typed, markup and all
     setMargin(2);
     SetControlColor(this, clInfoBk);
     SetFontColor(this, clWindowText);

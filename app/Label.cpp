@@ -1,4 +1,4 @@
-#include "Label.h"
+#include "app/Label.h"
 
 #include "platform/QtText.h"
 

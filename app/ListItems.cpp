@@ -1,4 +1,4 @@
-#include "ListItems.h"
+#include "app/ListItems.h"
 
 #include "platform/QtText.h"
 

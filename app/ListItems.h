@@ -1,7 +1,7 @@
 #pragma once
 // The rows of a report list: per row a caption and its sub-items, one text per column.
-#include "RowTexts.h"
 #include "core/AnsiString.h"
+#include "results/RowTexts.h"
 
 #include <QAbstractTableModel>
 

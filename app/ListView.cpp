@@ -1,6 +1,5 @@
-#include "ListView.h"
+#include "app/ListView.h"
 
-#include "ListCommands.h"
 #include "platform/Guarded.h"
 #include "platform/Scaling.h"
 
@@ -50,7 +49,6 @@ TListView::TListView(QWidget* parent, std::vector<TListItems::TColumn> columns)
                 if (current.isValid())
                     Report(current.row(), ctState);
             });
-    FCommands = new TListCommands(this);
 }
 
 void TListView::changeEvent(QEvent* event)
@@ -106,7 +104,8 @@ void TListView::contextMenuEvent(QContextMenuEvent* event)
         const QRect cell = row >= 0 ? visualRect(FItems->index(row, 0)) : QRect();
         at = viewport()->mapToGlobal(viewport()->rect().contains(cell.center()) ? cell.center() : QPoint());
     }
-    QMenu::exec(FCommands->Actions(), at, nullptr, this);
+    if (!actions().isEmpty())
+        QMenu::exec(actions(), at, nullptr, this);
 }
 
 void TListView::keyPressEvent(QKeyEvent* event)

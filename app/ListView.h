@@ -2,12 +2,11 @@
 // A report list: column headers, grid lines, whole-row single selection that stays
 // visible without focus, and in-place editing of a selected row's caption. It
 // reports every row whose text or state changes, a row losing the selection
-// before the row gaining it. Its context menu and shortcuts copy and save the rows.
-#include "ListItems.h"
+// before the row gaining it. Its context menu lists the commands its window attached
+// to it (AddCommand), opening on the selected row when asked from the keyboard.
+#include "app/ListItems.h"
 
 #include <QTableView>
-
-class TListCommands;
 
 class TListView : public QTableView {
 public:
@@ -20,8 +19,6 @@ public:
     int Selected() const;
     // Selects the row alone without giving it the focus mark.
     void SelectRow(int row);
-
-    TListCommands& Commands() { return *FCommands; }
 
     std::function<void(int row, TItemChange change)> OnChange;
 
@@ -36,5 +33,4 @@ private:
     void ApplyColumnWidths();
 
     TListItems* FItems;
-    TListCommands* FCommands;
 };

@@ -1,9 +1,9 @@
-#include "PageControl.h"
+#include "app/PageControl.h"
 
-#include "Align.h"
+#include "app/Align.h"
 #include "platform/Guarded.h"
-#include "platform/Scaling.h"
 #include "platform/QtText.h"
+#include "platform/Scaling.h"
 
 #include <QPainter>
 #include <QPushButton>

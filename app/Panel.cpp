@@ -1,6 +1,6 @@
-#include "Panel.h"
+#include "app/Panel.h"
 
-#include "Align.h"
+#include "app/Align.h"
 #include "platform/QtText.h"
 
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "SaveDialog.h"
+#include "app/SaveDialog.h"
 
 #include "platform/QtText.h"
 
@@ -19,12 +19,23 @@ QString& LastSaveFolder()
 QString SuggestedSavePath(const QString& fileName)
 {
     const QString& folder = LastSaveFolder();
-    return QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(fileName);
+    // A folder removed since it was saved to is no place to start.
+    return QDir(folder.isEmpty() || !QDir(folder).exists() ? QDir::homePath() : folder).filePath(fileName);
 }
 
 void RememberSaveFolder(const QString& path)
 {
     LastSaveFolder() = QFileInfo(path).absolutePath();
+}
+
+QString SaveFolder()
+{
+    return LastSaveFolder();
+}
+
+void SetSaveFolder(const QString& folder)
+{
+    LastSaveFolder() = folder;
 }
 
 TSaveAnswer AskSaveFile(QWidget* parent, const char* caption, const QString& suggested,

@@ -1,6 +1,6 @@
 #pragma once
 // Asking where to save a file: the platform's save dialog, opened in the folder the
-// user last saved to this session, whatever was saved there.
+// user last saved to, whatever was saved there.
 #include <QString>
 
 #include <span>
@@ -21,6 +21,10 @@ struct TSaveAnswer {
 QString SuggestedSavePath(const QString& fileName);
 // Makes the file's folder the one the next save starts in.
 void RememberSaveFolder(const QString& path);
+// The folder last saved to, empty before the first save; and setting it, as a new run
+// does with the one the last run saved to.
+QString SaveFolder();
+void SetSaveFolder(const QString& folder);
 
 // Asks where to save, suggesting a path. A name typed without a suffix gets the
 // chosen type's.

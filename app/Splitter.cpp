@@ -1,6 +1,6 @@
-#include "Splitter.h"
+#include "app/Splitter.h"
 
-#include "Align.h"
+#include "app/Align.h"
 #include "platform/Scaling.h"
 
 #include <QMouseEvent>

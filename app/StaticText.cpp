@@ -1,4 +1,4 @@
-#include "StaticText.h"
+#include "app/StaticText.h"
 
 #include "platform/QtText.h"
 

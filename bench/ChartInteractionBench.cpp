@@ -1,7 +1,8 @@
 // The charts under the mouse: moving the rubber band over 900,000 points, a pan step
-// of the phase chart, a zoom and an undo with 900,000 points, and the repaint of a
-// chart zoomed to 1 % of its points.
-#include "CalculatedWindow.h"
+// of the phase chart and of the attenuation chart with 900,000 points (which the
+// program itself does not let pan), a zoom and an undo with 900,000 points, and the
+// repaint of a chart zoomed to 1 % of its points.
+#include "bench/CalculatedWindow.h"
 
 #include <benchmark/benchmark.h>
 
@@ -27,10 +28,12 @@ void RubberBandMove(benchmark::State& state)
     state.counters["points"] = window.Points();
 }
 
-void PanStep(benchmark::State& state)
+// A right drag moving by one pixel each step, with the full repaint it causes.
+void PanStep(benchmark::State& state, const char* to, const char* step, int page)
 {
-    TCalculatedWindow window(kLargeTo, kLargeStep, 2);
-    TChart& chart = *window.Form().Chart2;
+    TCalculatedWindow window(to, step, page);
+    TChart& chart = page == 1 ? window.Chart() : *window.Form().Chart2;
+    chart.SetAllowPanning(pmBoth);
     chart.MouseDown(Qt::RightButton, 200, 200);
     int x = 200;
     for (auto _ : state) {
@@ -39,7 +42,7 @@ void PanStep(benchmark::State& state)
         benchmark::DoNotOptimize(chart.DrawPicture());
     }
     chart.MouseUp(Qt::RightButton, x, 200);
-    state.counters["points"] = window.Form().Series2.PointCount();
+    state.counters["points"] = page == 1 ? window.Points() : window.Form().Series2.PointCount();
 }
 
 // A zoom to (100, 100)–(200, 180), or the undo of it, with the full repaint it causes.
@@ -80,7 +83,8 @@ void ZoomedRepaint(benchmark::State& state)
 } // namespace
 
 BENCHMARK(RubberBandMove)->Name("Chart1_rubber_band_move_900k")->Unit(benchmark::kMillisecond);
-BENCHMARK(PanStep)->Name("Chart2_pan_step")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PanStep, Chart2_pan_step, kLargeTo, kLargeStep, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PanStep, Chart1_pan_step_900k, kLargeTo, kLargeStep, 1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ZoomOrUndo, Chart1_zoom_900k, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ZoomOrUndo, Chart1_undo_zoom_900k, false)->Unit(benchmark::kMillisecond);
 BENCHMARK(ZoomedRepaint)->Name("Chart1_zoom_1pct_full_repaint_900k")->Unit(benchmark::kMillisecond);

@@ -1,7 +1,7 @@
 // Painting the attenuation chart: a full repaint and a repaint with nothing changed,
 // after the default sweep (250 points) and after a sweep of about 900,000 rows, and
 // one full repaint per step of a resize.
-#include "CalculatedWindow.h"
+#include "bench/CalculatedWindow.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,25 +1,8 @@
-// Runs benchmarks of windows and controls headless inside the application object, under
-// a decimal-comma locale as the stored inputs need; ends with the process's peak memory.
+// Benchmarks of windows and controls run inside the program's application object.
 #include "app/Application.h"
-#include "numtext/DecimalSeparators.h"
-
-#include <benchmark/benchmark.h>
-
-#include <sys/resource.h>
-
-#include <cstdio>
-#include <cstdlib>
+#include "bench/BenchMain.h"
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    benchmark::Initialize(&argc, argv);
-    ReadLocaleSeparators("ru_RU.UTF-8");
-    TApplication application(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    std::printf("peak resident memory: %ld MB\n", usage.ru_maxrss / 1024);
-    return 0;
+    return RunBenchmarks<TApplication>(argc, argv);
 }

@@ -58,10 +58,19 @@ AnsiString ValueLabelText(const AnsiString& format, bool multiLine, double value
     return text;
 }
 
+int TLabelThinning::SpacedHalf(int size)
+{
+    if (size != FSpacedSize) {
+        FSpacedSize = size;
+        FSpacedHalf = (size + static_cast<int>((size * kTwoPercent * FSeparation).TruncToInt64())) / 2;
+    }
+    return FSpacedHalf;
+}
+
 bool TLabelThinning::Take(int pos, int size)
 {
     const bool spaced = FSeparation != 0 && FPrev != -1;
-    const int half = spaced ? (size + static_cast<int>((size * kTwoPercent * FSeparation).TruncToInt64())) / 2 : size / 2;
+    const int half = spaced ? SpacedHalf(size) : size / 2;
     if (spaced && !((pos >= FPrev && pos - half >= FPrev + FPrevHalf) || (pos < FPrev && pos + half <= FPrev - FPrevHalf)))
         return false;
     FPrev = pos;

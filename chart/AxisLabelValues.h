@@ -39,7 +39,13 @@ public:
     int FreeFrom() const { return FPrev + FPrevHalf; }
 
 private:
+    // Half the size plus the separation, kept for the last size asked: labels come
+    // mostly in runs of one size.
+    int SpacedHalf(int size);
+
     int FSeparation;
     int FPrev = -1;
     int FPrevHalf = 0;
+    int FSpacedSize = -1;
+    int FSpacedHalf = 0;
 };

@@ -115,55 +115,15 @@ void TCustomChartAxis::DrawSeriesLabels(TAxisPainter& painter, TAxisLabelStyle s
         return;
 
     const bool along = IsHorizontal() != (FLabelsAngle == 90 || FLabelsAngle == 270);
-    // With one series whose X values ascend on a horizontal axis that is not reversed,
-    // label positions never decrease. A label then fits only at or beyond the end of
-    // the half-width claimed by the one before it, so the labels in between can be
-    // passed over unseen: they would be measured and dropped without a tick. This is
-    // what keeps a curve of a million labelled points from measuring every label.
-    const bool ascending = listed.size() == 1 && IsHorizontal() && !Inverted() && AxisLength() >= 0
-        && listed.front()->XValues().ScaledAscending() && FTickOnLabelsOnly && FLabels
-        && FLabelsSeparation != 0 && !FChart.OnGetAxisLabel;
-    TChartSeries* const only = listed.front();
-    // The first index from `from` on whose label stands at or beyond the target pixel
-    // (or past the range), last + 1 when none: a search that doubles its stride, so
-    // that it costs little whether the answer is near or far.
-    const auto firstReaching = [&](int from, int target) {
-        const auto reaches = [&](int index) {
-            const double value = only->XValueAt(index);
-            return value > RangeMax() || (value >= RangeMin() && ValueToPos(value) >= target);
-        };
-        if (from > last || reaches(from))
-            return from;
-        int lo = from; // does not reach
-        int stride = 1;
-        int hi = from + 1;
-        while (hi <= last && !reaches(hi)) {
-            lo = hi;
-            stride *= 2;
-            hi = lo + stride;
-        }
-        return FirstTrue(lo + 1, std::min(hi, last + 1), reaches);
-    };
-    // Labels that share a pixel share its position, found once for them all.
-    int groupEnd = -1;
-    int groupPos = 0;
-    const auto positionOf = [&](int index, double value) {
-        if (!ascending)
-            return ValueToPos(value);
-        if (index >= groupEnd) {
-            groupPos = ValueToPos(value);
-            groupEnd = firstReaching(index + 1, groupPos + 1);
-        }
-        return groupPos;
-    };
-
+    const bool rising = listed.size() == 1 && IsHorizontal() && !Inverted() && AxisLength() >= 0
+        && listed.front()->XValues().ScaledAscending() && FTickOnLabelsOnly && FLabels && FLabelsSeparation != 0
+        && !FChart.OnGetAxisLabel;
+    if (rising) {
+        DrawRisingSeriesLabels(painter, *listed.front(), first, last, style, along);
+        return;
+    }
     TLabelThinning thinning(FLabelsSeparation);
     for (int i = first; i <= last; ++i) {
-        if (ascending && !thinning.Empty()) {
-            i = firstReaching(i, thinning.FreeFrom());
-            if (i > last)
-                break;
-        }
         TChartSeries* series = nullptr;
         for (TChartSeries* candidate : listed)
             if (candidate->LabelCount() > i) {
@@ -174,17 +134,64 @@ void TCustomChartAxis::DrawSeriesLabels(TAxisPainter& painter, TAxisLabelStyle s
             continue;
         const AnsiString text = SeriesLabelText(*series, i, style);
         const double value = IsHorizontal() ? series->XValueAt(i) : series->YValueAt(i);
-        if (!(RangeMin() <= value && value <= RangeMax())) {
-            if (ascending && value > RangeMax())
-                break;
+        if (!(RangeMin() <= value && value <= RangeMax()))
             continue;
-        }
-        const int pos = positionOf(i, value);
+        const int pos = ValueToPos(value);
         if (!FTickOnLabelsOnly)
             AddTick(pos);
         if (!FLabels)
             continue;
         if (thinning.Take(pos, SizeAcross(text, along, *FLabelsFont)))
             DrawLabel(painter, pos, text);
+    }
+}
+
+void TCustomChartAxis::DrawRisingSeriesLabels(TAxisPainter& painter, TChartSeries& series, int first, int last,
+                                              TAxisLabelStyle style, bool along)
+{
+    // The positions never decrease. A label fits only at or beyond the end of the room
+    // claimed by the one drawn before it, so the labels short of that are passed over
+    // unread: they would be measured and dropped without a tick. Labels that share a
+    // pixel share its position, found once for them all. This keeps a curve of a
+    // million labelled points from reading every label.
+    const TChartValueList& xs = series.XValues();
+    const auto posOf = [&](int index) { return ValueToPos(xs.ValueInRange(index)); };
+    // The labels within the range: those below it come first, those above it last.
+    const int end = std::min(FirstTrue(first, last + 1, [&](int i) { return xs.ValueInRange(i) > RangeMax(); }),
+                             series.LabelCount());
+    // The first label from `from` on that stands at or beyond the pixel.
+    const auto firstReaching = [&](int from, int target) {
+        return FirstTrueNear(from, end, [&](int index) { return posOf(index) >= target; });
+    };
+    TLabelThinning thinning(FLabelsSeparation);
+    AnsiString formatted;
+    // Neighbouring points often carry the same text: it is measured once for them.
+    AnsiString measured;
+    int measuredSize = -1;
+    const auto sizeOf = [&](const AnsiString& text) {
+        if (measuredSize < 0 || text != measured) {
+            measured = text;
+            measuredSize = SizeAcross(text, along, *FLabelsFont);
+        }
+        return measuredSize;
+    };
+    int i = FirstTrue(first, end, [&](int index) { return xs.ValueInRange(index) >= RangeMin(); });
+    while (i < end) {
+        const int pos = posOf(i);
+        if (!thinning.Empty() && pos < thinning.FreeFrom()) {
+            i = firstReaching(i, thinning.FreeFrom());
+            continue;
+        }
+        // The labels at this pixel, in order, until one fits.
+        for (const int pixelEnd = firstReaching(i + 1, pos + 1); i < pixelEnd;) {
+            const AnsiString& text = style == talText
+                ? series.PointLabel(i)
+                : (formatted = FormatDecimal(series.ValueFormat(), series.YValueAt(i)));
+            ++i;
+            if (thinning.Take(pos, sizeOf(text))) {
+                DrawLabel(painter, pos, text);
+                break;
+            }
+        }
     }
 }

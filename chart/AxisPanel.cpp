@@ -93,6 +93,21 @@ bool TCustomAxisPanel::AxisIsShown(const TCustomChartAxis& axis) const
                        [&](const TChartSeries* s) { return s->Active() && s->UsesAxis(axis); });
 }
 
+TChartLayoutState TCustomAxisPanel::SaveLayout() const
+{
+    TChartLayoutState layout = TCustomChartPanel::SaveLayout();
+    for (const TCustomChartAxis* axis : FAxes)
+        layout.Axes.push_back(axis->LayoutState());
+    return layout;
+}
+
+void TCustomAxisPanel::RestoreLayout(const TChartLayoutState& layout)
+{
+    TCustomChartPanel::RestoreLayout(layout);
+    for (std::size_t i = 0; i < FAxes.size() && i < layout.Axes.size(); ++i)
+        FAxes[i]->RestoreLayout(layout.Axes[i]);
+}
+
 void TCustomAxisPanel::DrawContent(const TRect& bounds)
 {
     TChartCanvas3D& canvas = Canvas();

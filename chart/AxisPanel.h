@@ -78,6 +78,9 @@ public:
 
 protected:
     void DrawContent(const TRect& bounds) override;
+    // The rectangles and each axis' layout.
+    TChartLayoutState SaveLayout() const override;
+    void RestoreLayout(const TChartLayoutState& layout) override;
     // The steps of the paint that the chart with walls and titles provides.
     virtual void DrawTitlesAndLegend() = 0;
     virtual void CalcAxesRect() = 0;

@@ -109,6 +109,23 @@ void TCustomChartAxis::SetLabelsAngle(int value)
     SetProperty(FLabelsAngle, value);
 }
 
+TAxisLayoutState TCustomChartAxis::LayoutState() const
+{
+    return {FMapping.RangeMin, FMapping.RangeMax, FMapping.Start, FMapping.End, FLinePos, FLabelsPos, FTitlePos, FTickPositions};
+}
+
+void TCustomChartAxis::RestoreLayout(const TAxisLayoutState& layout)
+{
+    FMapping.RangeMin = layout.RangeMin;
+    FMapping.RangeMax = layout.RangeMax;
+    FMapping.Start = layout.Start;
+    FMapping.End = layout.End;
+    FLinePos = layout.LinePos;
+    FLabelsPos = layout.LabelsPos;
+    FTitlePos = layout.TitlePos;
+    FTickPositions = layout.TickPositions;
+}
+
 void TCustomChartAxis::ComputeRange()
 {
     if (FAutomatic || FAutomaticMaximum)

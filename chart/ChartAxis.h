@@ -9,6 +9,7 @@
 #include "chart/AxisMapping.h"
 #include "chart/AxisTitle.h"
 #include "chart/ChartFont.h"
+#include "chart/ChartLayoutState.h"
 #include "chart/ChartObject.h"
 #include "chart/ChartPen.h"
 #include "chart/ChartRect.h"
@@ -92,6 +93,10 @@ public:
     int LabelsPos() const { return FLabelsPos; }
     int TitlePos() const { return FTitlePos; }
 
+    // The working range, place and positions the last layout left, and putting them back.
+    TAxisLayoutState LayoutState() const;
+    void RestoreLayout(const TAxisLayoutState& layout);
+
     // Minimum and Maximum from the series where automatic, then the working range.
     void ComputeRange();
     // AxisStart … AxisEnd along the chart's plot rectangle.
@@ -106,6 +111,7 @@ public:
     int ValueToPosClamped(double value) const { return FMapping.ValueToPosClamped(value); }
     // The value at a pixel; 0 for an axis of no length.
     double PosToValue(int pos) const { return FMapping.PosToValue(pos); }
+    const TAxisMapping& Mapping() const { return FMapping; }
 
     // The step between value labels, from the room the labels of the range's ends
     // take in the labels font.
@@ -208,6 +214,10 @@ private:
     void DrawValueLabels(TAxisPainter& painter, double step);
     void DrawCustomValueLabels(TAxisPainter& painter, double step);
     void DrawSeriesLabels(TAxisPainter& painter, TAxisLabelStyle style);
+    // The same for the labels of one series whose X rises along this axis, drawn apart
+    // with ticks under them only and no handler to ask: first … last are visible.
+    void DrawRisingSeriesLabels(TAxisPainter& painter, TChartSeries& series, int first, int last,
+                                TAxisLabelStyle style, bool along);
     // A painter onto the chart's canvas, for the paint in progress.
     TAxisPainter Painter();
     // The series whose labels the axis shows, in list order.

@@ -38,7 +38,7 @@ TRect TChartCanvas3D::BeginFrame(QSize size, qreal devicePixelRatio)
     }
     FOwnPainter = std::make_unique<QPainter>(&FBuffer);
     FExact = devicePixelRatio == 1.0;
-    FCutToClip = false;
+    FOntoDevice = false;
     FFrame = TRect{0, 0, size.width(), size.height()};
     StartPainting(FOwnPainter.get());
     return FFrame;
@@ -47,7 +47,7 @@ TRect TChartCanvas3D::BeginFrame(QSize size, qreal devicePixelRatio)
 TRect TChartCanvas3D::BeginFrame(QPainter& target, const TRect& bounds)
 {
     FExact = false;
-    FCutToClip = true;
+    FOntoDevice = true;
     FFrame = bounds;
     StartPainting(&target);
     return bounds;

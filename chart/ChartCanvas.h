@@ -18,11 +18,13 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 
 class QPainter;
 
@@ -129,6 +131,12 @@ public:
 private:
     void Stroke(int x0, int y0, int x1, int y1);
     void StrokeGeometric(int x0, int y0, int x1, int y1);
+    // A line along a row or a column on another device: the pixels the rule gives, as
+    // one stroke (a dashed one with the pen's pattern) rather than a figure per dash.
+    void StrokeRowOrColumn(int x0, int y0, int x1, int y1);
+    // A line of the pen's colour, mode and pattern (its dashes begin cutOff pixels
+    // into it), with flat ends.
+    void DrawStroke(QPointF from, QPointF to, qreal width, std::span<const int> pattern, qreal cutOff);
     void FillPixels(int left, int top, int right, int bottom, TColor color, TPenMode mode);
     // The rectangle cut to the clip, in logical pixels.
     QRect Clipped(int left, int top, int right, int bottom) const;
@@ -144,7 +152,9 @@ private:
     bool FBuffered = true;
     bool FStale = true;
     bool FExact = true; // pixels placed by the rule; false when drawing on another device
-    bool FCutToClip = false; // lines cut to the clip here: another device may leave it out
+    // Drawing onto another painter's device (a vector one, say): every line goes as a
+    // stroke, cut to the clip here, which such a device may leave out.
+    bool FOntoDevice = false;
     TRect FFrame;       // the drawing surface of the frame
     std::optional<TRect> FClip; // none: nothing clipped
 

@@ -130,6 +130,11 @@ void TChartCanvas3D::Stroke(int x0, int y0, int x1, int y1)
         StrokeGeometric(x0, y0, x1, y1);
         return;
     }
+    // Here the line runs along a row or a column.
+    if (FOntoDevice) {
+        StrokeRowOrColumn(x0, y0, x1, y1);
+        return;
+    }
     const int width = std::max(1, FPen.Width);
     const int before = width / 2; // a wide line is centred on the pixels of a thin one
     // A wide pen's ends are rounded on the platform; along a row or a column that
@@ -179,28 +184,78 @@ void TChartCanvas3D::Stroke(int x0, int y0, int x1, int y1)
 
 void TChartCanvas3D::StrokeGeometric(int x0, int y0, int x1, int y1)
 {
-    QPen pen(ToQColor(FPen.Color));
-    pen.setWidthF(std::max(1, FPen.Width));
-    pen.setCapStyle(Qt::FlatCap);
     const std::span<const int> pattern = DashPattern(FPen.Style, FPen.Alternate);
-    if (!pattern.empty()) {
-        QList<qreal> dashes;
-        for (const int length : pattern)
-            dashes.append(static_cast<qreal>(length) / pen.widthF());
-        pen.setDashPattern(dashes);
-    }
     // From the middle of the start pixel to the middle of the end pixel, where the
     // next line continues.
     QPointF from(x0 + 0.5, y0 + 0.5);
     QPointF to(x1 + 0.5, y1 + 0.5);
     // A vector device may leave out the painter's clip (an SVG one does): the line is
     // cut to it here, its dashes kept in step.
-    if (FClip && FCutToClip) {
+    qreal cutOff = 0;
+    if (FClip && FOntoDevice) {
         const qreal length = QLineF(from, to).length();
         const qreal cut = ClipSegment(from, to, QRectF(FClip->ToQRect()));
         if (cut < 0)
             return;
-        pen.setDashOffset(cut * length / pen.widthF());
+        cutOff = cut * length;
+    }
+    DrawStroke(from, to, std::max(1, FPen.Width), pattern, cutOff);
+}
+
+void TChartCanvas3D::StrokeRowOrColumn(int x0, int y0, int x1, int y1)
+{
+    const bool horizontal = y0 == y1;
+    // Along the line, the edges of the pixels the rule gives: from the start pixel's
+    // near edge (its far one for a line running backward) to the end pixel's, which
+    // is left out.
+    long long start = horizontal ? x0 : y0;
+    long long end = horizontal ? x1 : y1;
+    if (start == end)
+        return;
+    const bool forward = end > start;
+    if (!forward) {
+        ++start;
+        ++end;
+    }
+    const int width = std::max(1, FPen.Width);
+    const std::span<const int> pattern = DashPattern(FPen.Style, FPen.Alternate);
+    // A wide solid line covers half its width beyond each end, as on the screen.
+    const int cap = width > 1 && pattern.empty() ? width / 2 : 0;
+    const int across = (horizontal ? y0 : x0) - width / 2; // centred on a thin line's pixels
+    TRect visible = FFrame;
+    if (FClip && !Intersect(visible, *FClip, visible))
+        return;
+    const long long alongLo = horizontal ? visible.Left : visible.Top;
+    const long long alongHi = horizontal ? visible.Right : visible.Bottom;
+    const int lo = static_cast<int>(std::clamp(std::min(start, end) - cap, alongLo, alongHi));
+    const int hi = static_cast<int>(std::clamp(std::max(start, end) + cap, alongLo, alongHi));
+    TRect covered = horizontal ? TRect{lo, across, hi, across + width} : TRect{across, lo, across + width, hi};
+    if (!Intersect(covered, visible, covered))
+        return;
+    if (!pattern.empty() && FBackMode == bmOpaque)
+        FillPixels(covered.Left, covered.Top, covered.Right, covered.Bottom, FBackColor, pmCopy);
+    // The pixels cut off at the start keep the dashes where the rule puts them.
+    const qreal cutOff = static_cast<qreal>(forward ? lo - start : start - hi);
+    const qreal middle = horizontal ? (covered.Top + covered.Bottom) / 2.0 : (covered.Left + covered.Right) / 2.0;
+    const qreal from = forward ? lo : hi;
+    const qreal to = forward ? hi : lo;
+    DrawStroke(horizontal ? QPointF(from, middle) : QPointF(middle, from),
+               horizontal ? QPointF(to, middle) : QPointF(middle, to),
+               horizontal ? covered.Height() : covered.Width(), pattern, cutOff);
+}
+
+void TChartCanvas3D::DrawStroke(QPointF from, QPointF to, qreal width, std::span<const int> pattern, qreal cutOff)
+{
+    QPen pen(ToQColor(FPen.Color));
+    pen.setWidthF(width);
+    pen.setCapStyle(Qt::FlatCap);
+    // A pen's dashes are measured in its widths.
+    if (!pattern.empty()) {
+        QList<qreal> dashes;
+        for (const int length : pattern)
+            dashes.append(length / width);
+        pen.setDashPattern(dashes);
+        pen.setDashOffset(cutOff / width);
     }
     FPainter->setPen(pen);
     FPainter->setCompositionMode(CompositionFor(FPen.Mode));

@@ -1,17 +1,7 @@
 #pragma once
-// The compare-store-notify step of every chart setting: a value is stored only when
-// it differs from the old one, and only then is the owner told, so setting a value
-// to itself repaints nothing.
-#include <functional>
+#include "core/StoreChanged.h"
 
-template <class T, class Changed>
-void StoreChanged(T& field, const T& value, Changed&& changed)
-{
-    if (field == value)
-        return;
-    field = value;
-    changed();
-}
+#include <functional>
 
 // A settings object of a chart (pen, brush, font, wall, title …) that reports each
 // change to its owner, who then repaints the chart.

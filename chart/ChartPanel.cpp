@@ -73,21 +73,31 @@ const QImage& TCustomChartPanel::Picture()
 
 void TCustomChartPanel::DrawOnto(QPainter& painter)
 {
-    const bool buffered = FCanvas.Buffered();
-    FCanvas.SetBuffered(false);
-    const TScopeExit restore([&] { FCanvas.SetBuffered(buffered); });
-    DrawToCanvas(&painter, TRect{0, 0, Width(), Height()});
-    // The window shows the same drawing: a chart whose axes were still settling after
-    // a change (their label steps follow the previous layout) now shows them settled.
-    Invalidate();
+    // A layout starts from the one before it (an axis measures its value labels with
+    // the length it has), so the drawing repeats the frame the window shows from where
+    // that frame started, the frame first brought up to date as the window's next
+    // paint would; the layout then goes back to what that frame left.
+    if (FCanvas.Buffered())
+        Picture();
+    const TChartLayoutState shown = SaveLayout();
+    RestoreLayout(FShownLayoutStart);
+    const TScopeExit restore([&] { RestoreLayout(shown); });
+    const TRect rect{0, 0, Width(), Height()};
+    DrawFrame(FCanvas.BeginFrame(painter, rect), &painter, rect);
 }
 
 void TCustomChartPanel::DrawToCanvas(QPainter* window, const TRect& rect)
 {
+    FShownLayoutStart = SaveLayout();
     if (FCanvas.Buffered() || !window)
-        FPanelBounds = FCanvas.BeginFrame(QSize(rect.Width(), rect.Height()), FHost ? FHost->DevicePixelRatio() : 1.0);
+        DrawFrame(FCanvas.BeginFrame(QSize(rect.Width(), rect.Height()), FHost ? FHost->DevicePixelRatio() : 1.0), window, rect);
     else
-        FPanelBounds = FCanvas.BeginFrame(*window, rect);
+        DrawFrame(FCanvas.BeginFrame(*window, rect), window, rect);
+}
+
+void TCustomChartPanel::DrawFrame(const TRect& bounds, QPainter* window, const TRect& rect)
+{
+    FPanelBounds = bounds;
     // A drawing that fails leaves the picture stale and the canvas free for the next frame.
     TScopeExit abandon([this] {
         FCanvas.EndFrame(nullptr);
@@ -104,6 +114,17 @@ void TCustomChartPanel::DrawToCanvas(QPainter* window, const TRect& rect)
     DrawContent(FPanelBounds);
     abandon.Release();
     FCanvas.EndFrame(window, QPoint(rect.Left, rect.Top));
+}
+
+TChartLayoutState TCustomChartPanel::SaveLayout() const
+{
+    return {FPanelBounds, FPlotRect, {}};
+}
+
+void TCustomChartPanel::RestoreLayout(const TChartLayoutState& layout)
+{
+    FPanelBounds = layout.PanelBounds;
+    FPlotRect = layout.PlotRect;
 }
 
 void TCustomChartPanel::NormalisePlotRect()

@@ -6,6 +6,7 @@
 #include "chart/ChartCanvas.h"
 #include "chart/ChartGradient.h"
 #include "chart/ChartHost.h"
+#include "chart/ChartLayoutState.h"
 #include "chart/ChartObject.h"
 #include "chart/ChartRect.h"
 #include "platform/Bevel.h"
@@ -47,8 +48,8 @@ public:
     // The picture the window shows: the off-screen one, drawn first when it is stale.
     const QImage& Picture();
     // Draws the whole chart at its client size straight onto the painter (a vector
-    // device, say): the same drawing, with lines as lines and texts as texts. The
-    // window is then asked to paint, drawing its picture anew.
+    // device, say): the drawing the window shows, with lines as lines and texts as
+    // texts. The window's picture and the chart's layout stay as they were.
     void DrawOnto(QPainter& painter);
     // Copies the font onto the canvas.
     void SetCanvasFont(const TChartFont& font);
@@ -128,16 +129,23 @@ protected:
     void NormalisePlotRect();
     // Called last by the most derived constructor; invalidation starts working then.
     void EndConstruction() { FConstructed = true; }
+    // What a paint's layout leaves in the chart, and putting it back.
+    virtual TChartLayoutState SaveLayout() const;
+    virtual void RestoreLayout(const TChartLayoutState& layout);
 
     TRect FPlotRect;
 
 private:
+    // Lays out and draws the chart into the frame the canvas has begun.
+    void DrawFrame(const TRect& bounds, QPainter* window, const TRect& rect);
     void DrawPanelBevels(const TRect& bounds);
 
     TChartHost* FHost = nullptr;
     TChartCanvas3D FCanvas;
     bool FConstructed = false;
     TRect FPanelBounds;
+    // The layout the frame the window shows started from.
+    TChartLayoutState FShownLayoutStart;
 
     TColor FColor = clBtnFace;
     TBevel FBevelOuter = bvRaised;

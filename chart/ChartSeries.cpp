@@ -30,6 +30,8 @@ int TChartSeries::AddPointXY(double x, double y, const AnsiString& label, TColor
     const int index = FXValues.AddValueOrdered(x);
     FYValues.InsertValueAt(index, y);
     FColors.insert(FColors.begin() + index, color);
+    if (color != AutoColor)
+        ++FOwnColors;
     FLabels.insert(FLabels.begin() + index, label);
     if (OnAfterAdd)
         OnAfterAdd(*this, index);
@@ -43,6 +45,7 @@ void TChartSeries::ClearPoints()
     FXValues.RemoveAllValues();
     FYValues.RemoveAllValues();
     std::vector<TColor>().swap(FColors);
+    FOwnColors = 0;
     std::vector<AnsiString>().swap(FLabels);
     if (OnClearValues)
         OnClearValues(*this);
@@ -118,27 +121,28 @@ void TChartSeries::Repaint() const
 void TChartSeries::SetColorEachPoint(bool value)
 {
     SetProperty(FColorEachPoint, value);
-    if (!FColorEachPoint)
+    if (!FColorEachPoint) {
         std::fill(FColors.begin(), FColors.end(), AutoColor);
+        FOwnColors = 0;
+    }
 }
 
 void TChartSeries::SetHorizAxis(THorizAxis value)
 {
-    if (value == FHorizAxis)
-        return;
-    FHorizAxis = value;
-    ResolveAxes();
-    Repaint();
+    StoreChanged(FHorizAxis, value, [this] {
+        ResolveAxes();
+        Repaint();
+    });
 }
 
 void TChartSeries::SetVertAxis(TVertAxis value)
 {
-    if (value == FVertAxis)
-        return;
-    FVertAxis = value;
-    ResolveAxes();
-    Repaint();
+    StoreChanged(FVertAxis, value, [this] {
+        ResolveAxes();
+        Repaint();
+    });
 }
+
 
 int TChartSeries::PointScreenX(int index) const
 {

@@ -43,6 +43,8 @@ public:
     // The point's own colour; with AutoColor the palette colour when ColorEachPoint,
     // else SeriesColor. SeriesColor past the stored colours.
     TColor PointColor(int index) const;
+    // Whether every point is drawn in SeriesColor: none has a colour of its own.
+    bool OneColor() const { return FOwnColors == 0 && !FColorEachPoint; }
     // The point's label, or the empty text past the stored labels.
     const AnsiString& PointLabel(int index) const;
     int LabelCount() const { return static_cast<int>(FLabels.size()); }
@@ -142,6 +144,7 @@ private:
     TChartValueList FXValues;
     TChartValueList FYValues;
     std::vector<TColor> FColors;
+    int FOwnColors = 0; // points whose colour is not AutoColor
     std::vector<AnsiString> FLabels;
     TSeriesMarks FMarks;
 

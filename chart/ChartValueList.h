@@ -4,6 +4,7 @@
 // on the first read after a change.
 #include "core/AnsiString.h"
 
+#include <span>
 #include <vector>
 
 class TChartSeries;
@@ -20,6 +21,10 @@ public:
     int ValueCount() const { return static_cast<int>(FValues.size()); }
     // The stored value times Multiplier; EListError for an index outside the list.
     double ValueAt(int index) const;
+    // The same for an index known to lie within the list, unchecked: for long runs of values.
+    double ValueInRange(int index) const { return FMultiplier == 1 ? FValues[index] : ValueAt(index); }
+    // The values as stored: ValueAt multiplies them by Multiplier.
+    std::span<const double> StoredValues() const { return FValues; }
 
     // Stores the value where Order requires and returns its index. Equal values keep
     // their insertion order: a new value goes after all values equal to it.

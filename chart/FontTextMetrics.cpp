@@ -26,7 +26,12 @@ int TFontTextMetrics::TextWidth(const TChartFont& font, std::string_view text)
     double width = 0;
     for (const char c : text)
         width += FAdvances[static_cast<unsigned char>(c)];
-    return static_cast<int>(std::lround(width));
+    // Rounded half away from zero, by hand where that is simple: labels are measured by
+    // the hundred thousand.
+    if (!(width >= 0 && width < 1e9))
+        return static_cast<int>(std::lround(width));
+    const int whole = static_cast<int>(width);
+    return whole + (width - whole >= 0.5 ? 1 : 0);
 }
 
 int TFontTextMetrics::TextHeight(const TChartFont& font)

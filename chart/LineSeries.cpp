@@ -1,13 +1,18 @@
 #include "chart/LineSeries.h"
 
+#include "chart/AxisPixels.h"
 #include "chart/ChartAxis.h"
 #include "chart/ChartCanvas.h"
+#include "chart/ColumnWalk.h"
+#include "chart/LineRaster.h"
 #include "chart/SegmentBatch.h"
 #include "core/Extended.h"
+#include "core/FirstTrue.h"
 #include "core/ScopeExit.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -94,16 +99,111 @@ bool TLineSeries::CanBatch() const
         && !FStairs && !FPointer.Visible();
 }
 
+bool TLineSeries::CanReduceColumns() const
+{
+    // Lines drawn in another order leave the same pixels when they are drawn alike,
+    // each replacing the pixels under it, and no marker stands on a point. X must
+    // rise for the points of a column to follow each other.
+    return FirstVisible() != -1 && XValues().ScaledAscending() && OneColor() && SeriesColor() != clNone
+        && FLinePen.Mode() == pmCopy && !FPointer.Visible();
+}
+
 void TLineSeries::DrawAllValues()
 {
-    if (!CanBatch()) {
+    std::optional<TSegmentBatch> batch;
+    if (CanBatch())
+        batch.emplace(ParentChart()->Canvas(), FLinePen);
+    FBatch = batch ? &*batch : nullptr;
+    const TScopeExit unbatch([this] { FBatch = nullptr; });
+    if (CanReduceColumns())
+        DrawColumns();
+    else
         TChartSeries::DrawAllValues();
+}
+
+void TLineSeries::DrawColumns()
+{
+    const int first = FirstVisible();
+    const int last = LastVisible();
+    DrawValue(first); // it enters from the plot's edge
+    const TAxisPixels columns(GetHorizAxis()->Mapping());
+    const TAxisPixels rows(GetVertAxis()->Mapping());
+    TChartCanvas3D& canvas = ParentChart()->Canvas();
+    canvas.ApplyChartPen(FLinePen);
+    const std::span<const int> pattern = DashPattern(canvas.Pen().Style, canvas.Pen().Alternate);
+    const int dash = pattern.empty() ? 0 : pattern.front();
+    const auto columnOf = [&](int index) { return columns.PosClamped(XValues().ValueInRange(index)); };
+    for (int from = first + 1; from <= last;) {
+        const int x = columnOf(from);
+        const int to = FirstTrueNear(from + 1, last + 1, [&](int index) { return columnOf(index) != x; });
+        DrawColumn(from, to, x, rows, dash);
+        from = to;
+    }
+}
+
+void TLineSeries::DrawColumn(int from, int to, int x, const TAxisPixels& rows, int dash)
+{
+    const auto drawEach = [&](int begin) {
+        for (int i = begin; i < to; ++i)
+            DrawValue(i);
+    };
+    const TColumnWalk walk = WalkOfColumn(from, to, rows, dash != 0);
+    if (!Drawable(x, walk.Lowest()) || !Drawable(x, walk.Highest())) {
+        drawEach(from); // some are skipped
         return;
     }
-    TSegmentBatch batch(ParentChart()->Canvas(), FLinePen);
-    FBatch = &batch;
-    const TScopeExit unbatch([this] { FBatch = nullptr; });
-    TChartSeries::DrawAllValues();
+    const TColor color = SeriesColor();
+    JoinTo(x, walk.First(), color);
+    if (dash == 0) {
+        int reduced[4];
+        for (const int row : walk.Reduced(reduced).subspan(1))
+            JoinTo(x, row, color);
+        return;
+    }
+    // A dashed pen starts its pattern afresh on every line: lines no longer than its
+    // first dash are drawn whole, so together they are a solid run of rows. A longer
+    // one shows its own gaps and is drawn as it is.
+    if (walk.LongestStep() > dash) {
+        drawEach(from + 1);
+        return;
+    }
+    int low = 0;
+    int high = 0;
+    if (walk.Covered(low, high)) {
+        PrepareLinePen(color);
+        for (int y = low; y <= high; y += dash)
+            ParentChart()->Canvas().VerticalLine(x, y, std::min(y + dash, high + 1));
+    }
+    FPrevY = walk.Last();
+}
+
+TColumnWalk TLineSeries::WalkOfColumn(int from, int to, const TAxisPixels& rows, bool stepsWanted) const
+{
+    // A solid pen needs no steps: the walk comes from the values at a few rows' cost.
+    if (!stepsWanted && YValues().Multiplier() == 1)
+        if (const auto walk = TColumnWalk::OfValues(YValues().StoredValues().subspan(from, to - from), rows))
+            return *walk;
+    const auto rowOf = [&](int index) { return rows.PosClamped(YValues().ValueInRange(index)); };
+    TColumnWalk walk(rowOf(from));
+    for (int i = from + 1; i < to; ++i)
+        walk.Add(rowOf(i));
+    return walk;
+}
+
+void TLineSeries::PrepareLinePen(TColor color)
+{
+    TChartCanvas3D& canvas = ParentChart()->Canvas();
+    canvas.ApplyChartPen(FLinePen);
+    canvas.ClearBrush();
+    canvas.Pen().Color = color;
+}
+
+void TLineSeries::JoinTo(int x, int y, TColor color)
+{
+    DrawSegment(x, y, color);
+    FPrevX = x;
+    FPrevY = y;
+    FPrevColor = color;
 }
 
 void TLineSeries::DrawSegment(int x, int y, TColor color)
@@ -114,10 +214,8 @@ void TLineSeries::DrawSegment(int x, int y, TColor color)
         FBatch->Segment(FPrevX, FPrevY, x, y, color);
         return;
     }
+    PrepareLinePen(color);
     TChartCanvas3D& canvas = ParentChart()->Canvas();
-    canvas.ApplyChartPen(FLinePen);
-    canvas.ClearBrush();
-    canvas.Pen().Color = color;
     if (!FStairs) {
         canvas.LineSegment(FPrevX, FPrevY, x, y);
         return;

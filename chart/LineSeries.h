@@ -8,6 +8,8 @@
 
 #include <QPoint>
 
+class TAxisPixels;
+class TColumnWalk;
 class TSegmentBatch;
 
 class TCustomSeries : public TChartSeries {
@@ -61,9 +63,24 @@ public:
 
 private:
     void DrawSegment(int x, int y, TColor color);
+    // Draws the segment to (x, y) and makes it the previous position.
+    void JoinTo(int x, int y, TColor color);
     void DrawMarkers(int index, int x, int y, TColor color);
     // Whether segments can be joined into spans without changing a pixel.
     bool CanBatch() const;
+    // Whether the points can be drawn a pixel column at a time, each column reduced
+    // to the few points that give its pixels.
+    bool CanReduceColumns() const;
+    // Draws the visible points a column at a time.
+    void DrawColumns();
+    // Draws the points from … to − 1, which share the pixel column x; dash is the
+    // length of the pen's first dash, 0 for a solid pen.
+    void DrawColumn(int from, int to, int x, const TAxisPixels& rows, int dash);
+    // The rows of the points from … to − 1 as a walk down their column; the longest
+    // step only when wanted.
+    TColumnWalk WalkOfColumn(int from, int to, const TAxisPixels& rows, bool stepsWanted) const;
+    // The canvas pen and brush for a segment in the colour.
+    void PrepareLinePen(TColor color);
     // Where a step from (x0, y0) to (x1, y1) turns: it goes across first, or up or down
     // first when inverted.
     QPoint StairCorner(int x0, int y0, int x1, int y1) const

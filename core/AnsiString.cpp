@@ -1,4 +1,4 @@
-#include "AnsiString.h"
+#include "core/AnsiString.h"
 
 #include <array>
 

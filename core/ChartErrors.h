@@ -1,6 +1,6 @@
 #pragma once
 // Errors of the chart control and of its axes.
-#include "Exception.h"
+#include "core/Exception.h"
 
 class ChartException : public Exception {
 public:

@@ -1,4 +1,4 @@
-#include "ConvertError.h"
+#include "core/ConvertError.h"
 
 EConvertError EConvertError::InvalidFloat(const AnsiString& text)
 {

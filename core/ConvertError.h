@@ -1,6 +1,6 @@
 #pragma once
 // Conversion errors of the number text: a text that is not a number, a picture that is too long.
-#include "Exception.h"
+#include "core/Exception.h"
 
 class EConvertError : public Exception {
 public:

@@ -1,4 +1,4 @@
-#include "Exception.h"
+#include "core/Exception.h"
 
 AnsiString FormatMessage(std::string_view pattern, std::initializer_list<AnsiString> args)
 {

@@ -1,6 +1,6 @@
 #pragma once
 // The base of every error the system raises. Its message is a Windows-1251 text.
-#include "AnsiString.h"
+#include "core/AnsiString.h"
 
 #include <exception>
 

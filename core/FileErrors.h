@@ -1,6 +1,6 @@
 #pragma once
 // Errors of writing a file the user chose.
-#include "Exception.h"
+#include "core/Exception.h"
 
 class EFileWrite : public Exception {
 public:

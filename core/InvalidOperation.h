@@ -1,6 +1,6 @@
 #pragma once
 // A control asked to do what it cannot, such as a progress range outside its limits.
-#include "Exception.h"
+#include "core/Exception.h"
 
 class EInvalidOperation : public Exception {
 public:

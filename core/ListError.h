@@ -1,6 +1,6 @@
 #pragma once
 // A list index outside the list.
-#include "Exception.h"
+#include "core/Exception.h"
 
 class EListError : public Exception {
 public:

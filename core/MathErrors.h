@@ -1,6 +1,6 @@
 #pragma once
 // The floating-point errors: invalid operation, division by zero and overflow.
-#include "Exception.h"
+#include "core/Exception.h"
 
 class EMathError : public Exception {
 public:

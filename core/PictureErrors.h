@@ -1,6 +1,6 @@
 #pragma once
 // Errors of pictures: an operation a graphic cannot do, and a JPEG that cannot be read.
-#include "Exception.h"
+#include "core/Exception.h"
 
 class EInvalidGraphic : public Exception {
 public:

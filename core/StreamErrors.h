@@ -1,6 +1,6 @@
 #pragma once
 // Errors of reading stored data.
-#include "Exception.h"
+#include "core/Exception.h"
 
 class EReadError : public Exception {
 public:

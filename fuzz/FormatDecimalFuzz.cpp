@@ -1,6 +1,6 @@
 // FormatDecimal with arbitrary pictures and values: any double (NaN, infinities and
 // denormals included) or any extended value, then the picture.
-#include "FuzzTarget.h"
+#include "fuzz/FuzzTarget.h"
 
 #include "core/ConvertError.h"
 #include "numtext/DecimalSeparators.h"

@@ -1,4 +1,4 @@
-#include "FuzzTarget.h"
+#include "fuzz/FuzzTarget.h"
 
 #include <cstdio>
 #include <cstdlib>

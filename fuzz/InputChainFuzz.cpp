@@ -1,14 +1,14 @@
 // Five field texts, one a line (Rc, f, from, to, step), through the availability
 // check to the rows of the results list and the phase of their capacitances, as
 // Calculate and a row selection run them under a decimal comma.
-#include "FuzzTarget.h"
+#include "fuzz/FuzzTarget.h"
 
 #include "calc/PhaseResponse.h"
 #include "core/Exception.h"
 #include "numtext/DecimalSeparators.h"
 #include "numtext/ParseDecimal.h"
-#include "ui/InputTexts.h"
-#include "ui/ResultsTable.h"
+#include "results/InputsCheck.h"
+#include "results/ResultsTable.h"
 
 #include <string_view>
 
@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DecimalChar = ',';
     GroupChar = ' ';
     const TInputTexts texts = Fields(std::string_view(reinterpret_cast<const char*>(data), size));
-    if (!InputsAvailable(texts))
+    if (!CheckInputs(texts).Available())
         return 0;
     // What the check accepted, the sweep reads.
     TSweepInputs inputs{};

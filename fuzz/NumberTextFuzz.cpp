@@ -1,5 +1,5 @@
 // TrimBlanks and ParseDecimal on arbitrary bytes, with both decimal separators.
-#include "FuzzTarget.h"
+#include "fuzz/FuzzTarget.h"
 
 #include "core/ConvertError.h"
 #include "numtext/DecimalSeparators.h"

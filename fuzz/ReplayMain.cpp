@@ -1,6 +1,6 @@
 // Replays corpora through a fuzz target without libFuzzer, so the ordinary build
 // keeps every target compiling and running: ReplayMain <file or folder>...
-#include "FuzzTarget.h"
+#include "fuzz/FuzzTarget.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,5 +1,5 @@
 // A stored picture block from arbitrary bytes: read, then decoded and drawn.
-#include "FuzzTarget.h"
+#include "fuzz/FuzzTarget.h"
 
 #include "core/Exception.h"
 #include "picture/MemoryStream.h"

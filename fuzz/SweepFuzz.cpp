@@ -1,6 +1,6 @@
 // The sweep and the phase arithmetic on arbitrary doubles: each call returns or
 // raises one of the program's exceptions.
-#include "FuzzTarget.h"
+#include "fuzz/FuzzTarget.h"
 
 #include "calc/CapacitorSweep.h"
 #include "calc/PhaseResponse.h"

@@ -1,5 +1,6 @@
 #include "picture/Image.h"
 
+#include "core/StoreChanged.h"
 #include "platform/Guarded.h"
 
 #include <QPainter>
@@ -12,18 +13,12 @@ TImage::TImage(QWidget* parent)
 
 void TImage::SetStretch(bool value)
 {
-    if (FStretch == value)
-        return;
-    FStretch = value;
-    PictureChanged();
+    StoreChanged(FStretch, value, [this] { PictureChanged(); });
 }
 
 void TImage::SetCenter(bool value)
 {
-    if (FCenter == value)
-        return;
-    FCenter = value;
-    PictureChanged();
+    StoreChanged(FCenter, value, [this] { PictureChanged(); });
 }
 
 QRect TImage::DestRect() const

@@ -1,7 +1,8 @@
 #include "picture/JPEGImage.h"
 
-#include "core/PictureErrors.h"
 #include "core/Abort.h"
+#include "core/PictureErrors.h"
+#include "core/StoreChanged.h"
 #include "picture/JpegDecoder.h"
 #include "picture/MemoryStream.h"
 #include "picture/PictureFormats.h"
@@ -132,11 +133,10 @@ void TJPEGImage::Decode()
 template <class T>
 void TJPEGImage::SetOption(T TJPEGDecodeOptions::*option, T value)
 {
-    if (FOptions.*option == value)
-        return;
-    FOptions.*option = value;
-    FBitmap = QImage();
-    Changed();
+    StoreChanged(FOptions.*option, value, [this] {
+        FBitmap = QImage(); // decoded with the old options
+        Changed();
+    });
 }
 
 void TJPEGImage::SetScale(TJPEGScale value)

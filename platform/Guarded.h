@@ -2,9 +2,8 @@
 // Runs a handler so that no exception leaves it: what escapes goes to the error
 // sink (the application's error box) and control returns to the event loop.
 // Answers whether the handler finished.
+#include "core/Exception.h"
 #include "platform/ErrorSink.h"
-
-#include <stdexcept>
 
 template <class Handler>
 bool Guarded(Handler&& handler) noexcept
@@ -15,7 +14,7 @@ bool Guarded(Handler&& handler) noexcept
     } catch (const std::exception& error) {
         ReportError(error);
     } catch (...) {
-        ReportError(std::runtime_error("Unknown exception"));
+        ReportError(Exception(AnsiFromUtf8("Неизвестная ошибка")));
     }
     return false;
 }

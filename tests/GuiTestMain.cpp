@@ -1,6 +1,10 @@
 // Runs widget tests headless inside one application object; error boxes are
-// recorded instead of shown.
-#include "GuiTestSupport.h"
+// recorded instead of shown, and settings (the program's, the file dialog's) are kept
+// in a folder of the run's own instead of the user's.
+#include "tests/GuiTestSupport.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -28,5 +32,9 @@ int main(int argc, char** argv)
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     testing::InitGoogleTest(&argc, argv);
     TApplication application(argc, argv);
+    const QTemporaryDir settings;
+    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+        for (const auto scope : {QSettings::UserScope, QSettings::SystemScope})
+            QSettings::setPath(format, scope, settings.path());
     return RUN_ALL_TESTS();
 }

@@ -1,11 +1,11 @@
 // The capacitor table: one results row and one attenuation-chart point per Мн.
-#include "KelvMain1.h"
+#include "ui/KelvMain1.h"
 
-#include "ResultsTable.h"
 #include "app/ListView.h"
 #include "app/ProgressBar.h"
 #include "calc/CapacitorSweep.h"
 #include "core/ScopeExit.h"
+#include "results/ResultsTable.h"
 
 #include <vector>
 

@@ -1,9 +1,9 @@
-#include "ChartCommands.h"
+#include "ui/ChartCommands.h"
 
-#include "app/GuardedAction.h"
-#include "app/SaveFile.h"
+#include "app/Commands.h"
 #include "chart/Chart.h"
 #include "platform/QtText.h"
+#include "platform/SaveFile.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -11,47 +11,57 @@
 #include <QGuiApplication>
 #include <QMenu>
 
+#include <vector>
+
 namespace {
 
-// In the order of TImageFormat.
-constexpr TFileType kImageTypes[] = {{"Изображение PNG", "png"}, {"Изображение SVG", "svg"}};
+// The picture's file types, in the order the save dialog offers them.
+const struct {
+    TFileType File;
+    TImageFormat Format;
+} kImageTypes[] = {{{"Изображение PNG", "png"}, ifPng}, {{"Изображение SVG", "svg"}, ifSvg}};
 
+std::vector<TFileType> DialogTypes()
+{
+    std::vector<TFileType> types;
+    for (const auto& type : kImageTypes)
+        types.push_back(type.File);
+    return types;
+}
+
+// A name with the suffix of one of the types is saved as that type; any other name as
+// the type chosen in the dialog.
 TImageFormat FormatFor(const TSaveAnswer& answer)
 {
     const QString suffix = QFileInfo(answer.Path).suffix().toLower();
-    if (suffix == "svg")
-        return ifSvg;
-    if (suffix == "png")
-        return ifPng;
-    return answer.Type == ifSvg ? ifSvg : ifPng;
+    for (const auto& type : kImageTypes)
+        if (suffix == QLatin1String(type.File.Suffix))
+            return type.Format;
+    return kImageTypes[answer.Type].Format;
 }
 
 } // namespace
 
 TChartCommands::TChartCommands(TChart* chart, const AnsiString& fileName)
-    : QObject(chart), FChart(chart), FFileName(ToQString(fileName)), FMenu(new QMenu(chart))
+    : QObject(chart),
+      FChart(chart),
+      FFileName(ToQString(fileName)),
+      FMenu(new QMenu(chart))
 {
-    const auto add = [this](const char* caption, std::function<void()> run) {
-        FMenu->addAction(NewGuardedAction(FMenu, caption, std::move(run)));
-    };
-    add("Копировать изображение", [this] { CopyImage(); });
-    add("Сохранить изображение…", [this] { SaveImage(); });
-    add("Исходный масштаб", [this] { FChart->UndoZoom(); });
+    AddCommand(chart, "CopyImage", "Копировать изображение", [this] { CopyImage(); });
+    AddCommand(chart, "SaveImage", "Сохранить изображение…", [this] { SaveImage(); });
+    FUndoZoom = AddCommand(chart, "UndoZoom", "Исходный масштаб", [this] { FChart->UndoZoom(); });
+    FMenu->addActions(chart->actions());
     AskSavePath = [chart](const QString& suggested) {
-        return AskSaveFile(chart, "Сохранить изображение", suggested, kImageTypes);
+        return AskSaveFile(chart, "Сохранить изображение", suggested, DialogTypes());
     };
     chart->OnContextMenu = [this](int x, int y) { ShowMenu(x, y); };
-}
-
-QList<QAction*> TChartCommands::Actions() const
-{
-    return FMenu->actions();
 }
 
 void TChartCommands::ShowMenu(int x, int y)
 {
     // Nothing to go back to before a zoom, a pan or a scroll.
-    FMenu->actions()[2]->setEnabled(FChart->SavedAxisScales().Present);
+    FUndoZoom->setEnabled(FChart->SavedAxisScales().Present);
     FMenu->popup(FChart->mapToGlobal(QPoint(x, y)));
 }
 

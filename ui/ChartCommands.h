@@ -1,12 +1,12 @@
 #pragma once
 // What a chart offers beyond zooming and panning: its picture copied to the clipboard
-// or saved as PNG or SVG, and its scales from before the first zoom brought back. A
-// context menu offers them where a right click that moved nothing ended.
-#include "ChartImage.h"
+// or saved as PNG or SVG, and its scales from before the first zoom brought back. The
+// window attaches them to the chart as its commands; a context menu offers them where
+// a right click that moved nothing ended.
 #include "app/SaveDialog.h"
 #include "core/AnsiString.h"
+#include "ui/ChartImage.h"
 
-#include <QList>
 #include <QObject>
 
 #include <functional>
@@ -19,9 +19,6 @@ class TChartCommands : public QObject {
 public:
     // fileName: what the save dialog suggests, without a suffix.
     TChartCommands(TChart* chart, const AnsiString& fileName);
-
-    // Copy the picture, save it, back to the original scale.
-    QList<QAction*> Actions() const;
 
     // The picture the window shows, onto the clipboard.
     void CopyImage() const;
@@ -42,4 +39,5 @@ private:
     TChart* FChart;
     QString FFileName;
     QMenu* FMenu;
+    QAction* FUndoZoom = nullptr;
 };

@@ -1,7 +1,7 @@
-#include "ChartImage.h"
+#include "ui/ChartImage.h"
 
 #include "chart/ChartPanel.h"
-#include "app/SaveFile.h"
+#include "platform/SaveFile.h"
 #include "platform/Scaling.h"
 
 #include <QBuffer>
@@ -17,7 +17,7 @@ QByteArray ChartImage(TCustomChartPanel& chart, TImageFormat format, const QStri
     if (format == ifPng) {
         QImageWriter writer(&buffer, "png");
         if (!writer.write(chart.Picture()))
-            throw FileWriteError(path, writer.errorString());
+            throw FileWriteError(path, AnsiFromUtf8("изображение не удалось закодировать в PNG"));
         return bytes;
     }
     QSvgGenerator svg;
@@ -29,7 +29,7 @@ QByteArray ChartImage(TCustomChartPanel& chart, TImageFormat format, const QStri
     svg.setTitle(title);
     QPainter painter;
     if (!painter.begin(&svg))
-        throw FileWriteError(path, QString::fromUtf8("рисунок SVG не начат"));
+        throw FileWriteError(path, AnsiFromUtf8("рисунок SVG не начат"));
     chart.DrawOnto(painter);
     painter.end();
     return bytes;

@@ -1,21 +1,19 @@
-#include "CommandLine.h"
+#include "ui/CommandLine.h"
 
-#include "InputTexts.h"
-#include "ResultsTable.h"
 #include "app/Application.h"
-#include "app/TableText.h"
-#include "core/Exception.h"
+#include "core/SystemErrorText.h"
+#include "results/ResultsTable.h"
+#include "results/TableText.h"
+#include "ui/ProgramInfo.h"
 
 #include <cctype>
 #include <cerrno>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace {
 
-constexpr char kVersion[] = KELVORIN_VERSION;
 constexpr int kWriteFailed = 1;
 constexpr int kBadArguments = 2;
 
@@ -92,29 +90,18 @@ int UsageError(const TArguments& a, std::FILE* err, const std::string& reason)
     return kBadArguments;
 }
 
-// The table as the results list would show it; the inputs are read and checked as the
-// five fields are for Calculate.
-std::string TableOf(const TArguments& a)
-{
-    const auto field = [&](int k) { return AnsiFromUtf8(a.Values[k]); };
-    const TSweepInputs inputs = ReadSweepInputs({field(0), field(1), field(2), field(3), field(4)});
-    if (const auto fault = InputsFault(inputs))
-        throw Exception(*fault);
-    const TRowTexts rows = ResultRowTexts(CalcSweepRows(inputs));
-    return TableText(ColumnCaptions(ResultColumns()), rows, 0, rows.Count(), a.Csv ? CsvSeparator() : '\t');
-}
-
 int WriteTable(const TArguments& a, std::FILE* out, std::FILE* err)
 {
+    const auto field = [&](int k) { return AnsiFromUtf8(a.Values[k]); };
     std::string table;
     try {
-        table = TableOf(a);
+        table = ResultsTableText({field(0), field(1), field(2), field(3), field(4)}, a.Csv ? CsvSeparator() : '\t');
     } catch (const std::exception& error) {
         Write(err, Utf8FromAnsi(TApplication::ErrorBoxText(error)) + "\n");
         return kBadArguments;
     }
     if (!Write(out, table)) {
-        Write(err, a.Program + ": не удалось записать таблицу: " + std::strerror(errno) + "\n");
+        Write(err, a.Program + ": не удалось записать таблицу: " + Utf8FromAnsi(SystemErrorText(errno)) + "\n");
         return kWriteFailed;
     }
     return 0;
@@ -130,7 +117,7 @@ int RunCommandLine(int argc, char** argv, std::FILE* out, std::FILE* err)
     if (a.Help)
         return Write(out, Help(a.Program)) ? 0 : kWriteFailed;
     if (a.Version)
-        return Write(out, a.Program + " " + kVersion + "\n") ? 0 : kWriteFailed;
+        return Write(out, a.Program + " " + ProgramVersion() + "\n") ? 0 : kWriteFailed;
     if (!a.Table)
         return UsageError(a, err, a.Csv ? "--csv действует только вместе с --table" : "не указана команда");
     if (a.Values.size() != 5)

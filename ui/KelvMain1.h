@@ -4,7 +4,7 @@
 #include "app/Form.h"
 #include "app/ListItems.h"
 #include "chart/LineSeries.h"
-#include "ui/InputTexts.h"
+#include "results/InputTexts.h"
 
 class TButton;
 class TChart;
@@ -54,7 +54,8 @@ public:
     TActionList ActionList1;
     TAction* Action1;
 
-    // Enables Calculate exactly when the five inputs parse and are in range.
+    // Enables Calculate exactly when the five inputs parse and are in range; when it is
+    // refused, its hint says why and the fields whose texts do not parse are marked.
     void Action1Update(TAction* sender);
     // Calculates the table, then puts the keyboard focus on the results.
     void Action1Execute(TAction* sender);
@@ -74,6 +75,8 @@ public:
 
     // The five input texts as typed.
     TInputTexts InputTexts() const;
+    // The field of an input.
+    TEdit* InputEdit(TInput input) const;
 
 private:
     // The capacitance text of a results row, as a number.

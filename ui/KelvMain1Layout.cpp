@@ -1,8 +1,11 @@
-#include "KelvMain1Layout.h"
+#include "ui/KelvMain1Layout.h"
 
-#include "KelvMain1.h"
 #include "chart/Chart.h"
 #include "platform/Scaling.h"
+#include "results/ResultsTable.h"
+#include "ui/KelvMain1.h"
+
+#include <stdexcept>
 
 namespace {
 
@@ -49,6 +52,12 @@ const TControlLayout kLayout[] = {
     {"Chart2", alClient, 0, 0, 397, 419, 0, nullptr, nullptr, shParent, nullptr, clDefault},
 };
 
+// Width in design pixels and alignment of each column of the results list, left to right.
+constexpr struct {
+    int Width;
+    Qt::Alignment Alignment;
+} kResultColumns[] = {{60, Qt::AlignLeft}, {120, Qt::AlignHCenter}, {80, Qt::AlignHCenter}};
+
 const TChartLayout kCharts[] = {
     {&TForm1::Chart1, &TForm1::Series1, false, "Ослабление усиления, дб", "Емкость, мкФ"},
     {&TForm1::Chart2, &TForm1::Series2, true, "Частота, Гц", "Угол сдвига фазы, градусы"},
@@ -68,6 +77,17 @@ void SetTitleFont(TChartFont& font)
 std::span<const TControlLayout> Form1Layout()
 {
     return kLayout;
+}
+
+std::vector<TListItems::TColumn> ResultColumns()
+{
+    const std::vector<AnsiString> captions = ResultCaptions();
+    if (captions.size() != std::size(kResultColumns))
+        throw std::logic_error("the results list's layout does not match the results' columns");
+    std::vector<TListItems::TColumn> columns;
+    for (std::size_t k = 0; k < captions.size(); ++k)
+        columns.push_back({captions[k], kResultColumns[k].Width, kResultColumns[k].Alignment});
+    return columns;
 }
 
 std::span<const TChartLayout> Form1Charts()

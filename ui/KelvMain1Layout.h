@@ -1,12 +1,17 @@
 #pragma once
 // The main window's stored layout.
 #include "app/ControlLayout.h"
+#include "app/ListItems.h"
 
 #include <span>
+#include <vector>
 
 class TForm1;
 
 std::span<const TControlLayout> Form1Layout();
+// The results list's columns: the results' captions, with the widths and alignments
+// the window gives them.
+std::vector<TListItems::TColumn> ResultColumns();
 
 class TChart;
 class TLineSeries;

@@ -1,10 +1,10 @@
 // The phase chart: the phase shift of one capacitance at 1 to 199 Hz.
-#include "KelvMain1.h"
+#include "ui/KelvMain1.h"
 
-#include "InputNumber.h"
 #include "app/Edit.h"
 #include "calc/PhaseResponse.h"
 #include "numtext/IntegerText.h"
+#include "results/InputNumber.h"
 
 void TForm1::PlotPhaseResponse(double cc)
 {

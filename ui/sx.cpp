@@ -1,13 +1,13 @@
-#include "sx.h"
+#include "ui/sx.h"
 
-#include "sxLayout.h"
 #include "app/Button.h"
-#include "platform/Guarded.h"
 #include "app/Label.h"
 #include "app/Panel.h"
 #include "assets/SchematicPicture.h"
 #include "picture/Image.h"
 #include "picture/MemoryStream.h"
+#include "platform/Guarded.h"
+#include "ui/sxLayout.h"
 
 TForm2* Form2 = nullptr;
 
@@ -16,16 +16,12 @@ TForm2::TForm2() : TForm("Form2")
     SetClientSize(530, 357);
     Position = poDesktopCenter;
 
-    Panel1 = new TPanel(this);
-    Panel1->setObjectName("Panel1");
+    Panel1 = NewControl<TPanel>(this, "Panel1");
     Panel1->SetBevelOuter(bvLowered);
-    Image1 = new TImage(Panel1);
-    Image1->setObjectName("Image1");
+    Image1 = NewControl<TImage>(Panel1, "Image1");
     Image1->SetStretch(true);
-    Label1 = new TLabel(this);
-    Label1->setObjectName("Label1");
-    Button1 = new TButton(this);
-    Button1->setObjectName("Button1");
+    Label1 = NewControl<TLabel>(this, "Label1");
+    Button1 = NewControl<TButton>(this, "Button1");
     Button1->OnClick = [this] { Button1Click(); };
 
     ApplyLayout(this, Form2Layout());

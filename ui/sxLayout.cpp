@@ -1,4 +1,4 @@
-#include "sxLayout.h"
+#include "ui/sxLayout.h"
 
 namespace {
 
@@ -11,7 +11,7 @@ const TControlLayout kLayout[] = {
     {"Form2", alNone, 256, 201, 530, 357, -1, "Kelvorin: Расчет предварительного усилителя", nullptr, shParent, &kFormFont, clBtnFace},
     {"Panel1", alTop, 0, 0, 530, 321, 1, "Panel1", nullptr, shParent, nullptr, clDefault},
     {"Image1", alClient, 1, 1, 528, 319, -1, nullptr, nullptr, shParent, nullptr, clDefault},
-    {"Label1", alNone, 10, 331, 407, 16, -1, "Новые версии находятся здесь: http://kelvorin.example.org", nullptr, shParent, &kLinkFont, clDefault},
+    {"Label1", alNone, 10, 331, 407, 16, -1, "Новые версии находятся здесь: " KELVORIN_HOMEPAGE, nullptr, shParent, &kLinkFont, clDefault},
     {"Button1", alNone, 454, 328, 75, 25, 0, "Выход", nullptr, shParent, nullptr, clDefault},
 };
 

@@ -1,7 +1,9 @@
-#include "GuiTestSupport.h"
+#include "app/Appearance.h"
 #include "app/Button.h"
 #include "app/Edit.h"
 #include "app/Form.h"
+#include "app/HintProperties.h"
+#include "tests/GuiTestSupport.h"
 
 #include <QTest>
 
@@ -37,14 +39,32 @@ struct TCommandForm {
 
 } // namespace
 
-TEST(Action, ALinkedButtonShowsTheCommandsCaptionAndEnabledState)
+TEST(Action, ALinkedButtonShowsTheCommandsCaptionEnabledStateAndHint)
 {
     TCommandForm f;
+    SetHint(&f.Form, "the form's");
     EXPECT_EQ(f.Default->Caption(), "Run");
     f.Action->SetCaption("Again");
     f.Action->SetEnabled(false);
+    f.Action->SetHint("why not");
     EXPECT_EQ(f.Default->Caption(), "Again");
     EXPECT_FALSE(f.Default->isEnabled());
+    EXPECT_EQ(HintTextFor(f.Default), "why not");
+    f.Action->SetHint("");
+    EXPECT_EQ(HintTextFor(f.Default), "the form's");
+}
+
+TEST(Action, AButtonDisabledItselfLooksDisabledAndOneDisabledWithItsFormKeepsItsLook)
+{
+    TCommandForm f;
+    SetFontColor(&f.Form, clBlue);
+    const auto text = [&] { return f.Default->palette().color(QPalette::Disabled, QPalette::ButtonText); };
+    f.Action->SetEnabled(false);
+    EXPECT_EQ(text(), QApplication::palette().color(QPalette::Disabled, QPalette::ButtonText));
+    f.Action->SetEnabled(true);
+    f.Form.setEnabled(false); // as behind a modal window
+    EXPECT_EQ(text(), ToQColor(clBlue));
+    f.Form.setEnabled(true);
 }
 
 TEST(Action, EnterInAnEditPressesTheDefaultButtonOnlyWhileItIsEnabled)

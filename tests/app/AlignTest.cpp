@@ -16,26 +16,58 @@ QWidget* Child(QWidget* parent, QRect r, TAlign align)
 
 } // namespace
 
-TEST(Align, ControlsTakeTheirEdgesInOrderAndTheClientControlTheRest)
+// A 400 x 300 container with one control at each edge and one taking the rest.
+struct TFiveAligned : testing::Test {
+    QWidget Container;
+    QWidget* Client;
+    QWidget* Right;
+    QWidget* Left;
+    QWidget* Bottom;
+    QWidget* Top;
+
+    void SetUp() override
+    {
+        Container.resize(400, 300);
+        KeepAligned(&Container);
+        Client = Child(&Container, {0, 0, 10, 10}, alClient);
+        Right = Child(&Container, {0, 0, 50, 10}, alRight);
+        Left = Child(&Container, {0, 0, 60, 10}, alLeft);
+        Bottom = Child(&Container, {0, 0, 10, 30}, alBottom);
+        Top = Child(&Container, {0, 0, 10, 20}, alTop);
+        Container.show();
+    }
+};
+
+TEST_F(TFiveAligned, ControlsTakeTheirEdgesInOrderAndTheClientControlTheRest)
 {
-    QWidget container;
-    container.resize(400, 300);
-    KeepAligned(&container);
-    QWidget* client = Child(&container, {0, 0, 10, 10}, alClient);
-    QWidget* right = Child(&container, {0, 0, 50, 10}, alRight);
-    QWidget* left = Child(&container, {0, 0, 60, 10}, alLeft);
-    QWidget* bottom = Child(&container, {0, 0, 10, 30}, alBottom);
-    QWidget* top = Child(&container, {0, 0, 10, 20}, alTop);
-    container.show();
+    EXPECT_EQ(Top->geometry(), QRect(0, 0, 400, 20));
+    EXPECT_EQ(Bottom->geometry(), QRect(0, 270, 400, 30));
+    EXPECT_EQ(Left->geometry(), QRect(0, 20, 60, 250));
+    EXPECT_EQ(Right->geometry(), QRect(350, 20, 50, 250));
+    EXPECT_EQ(Client->geometry(), QRect(60, 20, 290, 250));
 
-    EXPECT_EQ(top->geometry(), QRect(0, 0, 400, 20));
-    EXPECT_EQ(bottom->geometry(), QRect(0, 270, 400, 30));
-    EXPECT_EQ(left->geometry(), QRect(0, 20, 60, 250));
-    EXPECT_EQ(right->geometry(), QRect(350, 20, 50, 250));
-    EXPECT_EQ(client->geometry(), QRect(60, 20, 290, 250));
+    Container.resize(500, 300);
+    EXPECT_EQ(Client->geometry(), QRect(60, 20, 390, 250));
+}
 
-    container.resize(500, 300);
-    EXPECT_EQ(client->geometry(), QRect(60, 20, 390, 250));
+// A container squeezed below its controls' sizes gives each its own size back when it
+// grows again, whatever size it passed through; a size the program set since (as a
+// splitter drag does) is the one given back.
+TEST_F(TFiveAligned, ControlsGetTheirSizesBackAfterTheContainerWasSqueezed)
+{
+    Left->resize(80, 10);
+    AlignControls(&Container);
+    const std::vector<QWidget*> controls = {Client, Right, Left, Bottom, Top};
+    std::vector<QRect> before;
+    for (QWidget* w : controls)
+        before.push_back(w->geometry());
+    for (const QSize through : {QSize(0, 0), QSize(10, 10), QSize(100, 40), QSize(400, 40), QSize(900, 700)}) {
+        Container.resize(through);
+        Container.resize(400, 300);
+        for (std::size_t i = 0; i < controls.size(); ++i)
+            EXPECT_EQ(controls[i]->geometry(), before[i]) << "through " << through.width() << "x" << through.height()
+                                                        << ", control " << i;
+    }
 }
 
 TEST(Align, HiddenControlsTakeNoRoomAndKeepTheirPlaceInTheOrder)

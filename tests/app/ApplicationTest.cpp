@@ -1,9 +1,10 @@
-#include "GuiTestSupport.h"
 #include "app/Button.h"
 #include "app/Form.h"
 #include "core/ConvertError.h"
 #include "core/MathErrors.h"
+#include "core/ScopeExit.h"
 #include "numtext/DecimalSeparators.h"
+#include "tests/GuiTestSupport.h"
 
 #include <QTest>
 
@@ -63,6 +64,25 @@ TEST(Application, AnExceptionEscapingAClickHandlerIsShownAndTheProgramGoesOn)
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(clicks, 2);
     EXPECT_EQ(TErrorBoxes::Shown().size(), 1u);
+}
+
+TEST(Application, AnErrorBoxThatFailsToShowIsReportedAndLaterBoxesStillShow)
+{
+    TErrorBoxes boxes;
+    const auto record = Application->ShowErrorBox;
+    const TScopeExit restore([&] { Application->ShowErrorBox = record; });
+    bool failed = false;
+    Application->ShowErrorBox = [&](const AnsiString& caption, const AnsiString& text) {
+        if (!failed) {
+            failed = true;
+            throw std::runtime_error("no room for a box");
+        }
+        record(caption, text);
+    };
+    Application->HandleException(EOverflow());
+    QCoreApplication::processEvents();
+    Application->HandleException(EConvertError::InvalidFloat("x"));
+    EXPECT_EQ(TErrorBoxes::Shown(), (std::vector<AnsiString>{"no room for a box.", "'x' is not a valid floating point value."}));
 }
 
 TEST(Application, AnExceptionFromACommandUpdateInTheIdleStepIsShown)

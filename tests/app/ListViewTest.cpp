@@ -1,6 +1,6 @@
-#include "GuiTestSupport.h"
 #include "app/ListView.h"
-#include "tests/app/TestRows.h"
+#include "tests/GuiTestSupport.h"
+#include "tests/results/TestRows.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -73,12 +73,12 @@ TEST_F(TListFixture, AClickBelowTheRowsRemovesTheSelectionAndReportsTheRowThatLo
 
 TEST_F(TListFixture, EditingACaptionInPlaceReportsATextChangeOfThatRowOnly)
 {
+    const TShortDoubleClick doubleClick;
     QTest::mouseClick(List->viewport(), Qt::LeftButton, {}, CellCentre(1, 0));
     Reports.clear();
     // A second click on the selected row's caption opens the editor.
     QTest::mouseClick(List->viewport(), Qt::LeftButton, {}, CellCentre(1, 0));
-    QTest::qWait(QApplication::doubleClickInterval() + 100);
-    auto* editor = List->findChild<QLineEdit*>();
+    QLineEdit* editor = WaitForEditor(List);
     ASSERT_NE(editor, nullptr);
     editor->setText("edited");
     QTest::keyClick(editor, Qt::Key_Return);

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <iterator>
+#include <random>
 #include <vector>
 
 namespace {
@@ -159,4 +162,43 @@ TEST(AxisLabelsOfManyPoints, ThinningPassesOverLabelsWithinTheRoomTheLastOneClai
     chart.DrawPicture();
     EXPECT_GE(chart.BottomAxis().TickPositions().size(), 10u);
     EXPECT_LT(counting.Measured, 200'000 * 6 / 10);
+}
+
+TEST(AxisLabelsOfManyPoints, PassingOverLabelsDrawsTheLabelsThatReadingEveryOneDraws)
+{
+    // Labels of 0 to 7 characters (0 to 42 pixels wide), some of two lines, in runs of
+    // equal texts, hundreds of points to a pixel. A handler that changes nothing makes
+    // the axis read and measure every label in turn.
+    std::mt19937 random(5);
+    std::vector<AnsiString> labels;
+    while (labels.size() < 150'000) {
+        AnsiString text(std::uniform_int_distribution<std::size_t>(0, 7)(random), 'w');
+        if (text.size() > 4 && random() % 3 == 0)
+            text[2] = '\r';
+        labels.insert(labels.end(), std::uniform_int_distribution<std::size_t>(1, 40)(random), text);
+    }
+    const std::function<void(TChartAxis&)> views[] = {
+        [](TChartAxis&) {},
+        [](TChartAxis& bottom) { bottom.SetManualRange(40'000.4, 41'200.7); },
+        [](TChartAxis& bottom) { bottom.SetManualRange(-500.5, 99'999.5); },
+    };
+    for (std::size_t view = 0; view < std::size(views); ++view) {
+        std::vector<int> ticks[2];
+        QImage pictures[2];
+        for (const bool everyOne : {false, true}) {
+            THeadlessChart chart(true);
+            TLineSeries series;
+            series.SetParentChart(&chart);
+            for (std::size_t i = 0; i < labels.size(); ++i)
+                series.AddPoint(static_cast<double>(i % 13), labels[i], AutoColor);
+            if (everyOne)
+                chart.OnGetAxisLabel = [](TCustomChartAxis&, TChartSeries*, int, AnsiString&) {};
+            views[view](chart.BottomAxis());
+            pictures[everyOne] = chart.DrawPicture();
+            ticks[everyOne] = chart.BottomAxis().TickPositions();
+        }
+        EXPECT_GE(ticks[0].size(), 8u) << view;
+        EXPECT_EQ(ticks[0], ticks[1]) << view;
+        EXPECT_TRUE(pictures[0] == pictures[1]) << view;
+    }
 }

@@ -1,9 +1,14 @@
-// The mapping between an axis' values and its pixels, without a chart.
+// The mapping between an axis' values and its pixels, without a chart, and the same
+// mapping computed quickly for long runs of values.
 #include "chart/AxisMapping.h"
+#include "chart/AxisPixels.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
+#include <random>
+#include <vector>
 
 namespace {
 
@@ -78,4 +83,43 @@ TEST(AxisMapping, MarginsWidenTheRangeLowEndFirstUnlessTheAxisHasNoRoomForThem)
     EXPECT_FALSE(Mapping(true, 0, 100, 0, 100).RangeWithMargins(60, 40).has_value());
     const auto same = Mapping(true, 0, 100, 3, 9).RangeWithMargins(0, 0);
     EXPECT_EQ(*same, std::pair(3.0, 9.0));
+}
+
+TEST(AxisPixels, ManyValuesLandOnTheMappingsOwnPixelsEvenWithinRoundingOfAHalf)
+{
+    std::mt19937_64 random(11);
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        bool horizontal, inverted;
+        int base, size;
+        double low, high;
+    } mappings[] = {
+        {true, false, 50, 300, 0, 198},
+        {true, true, 12, 373, 1.0 / 3, 899990},
+        {false, false, 17, 368, -0.0123, 7.77e-3},
+        {false, true, 0, 3, 0, 6},
+        {false, false, 5, 400, 1e-300, 3e-300},
+        {true, false, 0, 200, -1e12, 1e12 + 0.5},
+        {true, false, 40, 300, 7, 7}, // every value in the middle
+    };
+    for (const auto& m : mappings) {
+        TAxisMapping mapping = Mapping(m.horizontal, m.base, m.size, m.low, m.high);
+        mapping.Inverted = m.inverted;
+        const TAxisPixels pixels(mapping);
+        std::vector<double> values{0, -0.0, inf, -inf, std::numeric_limits<double>::quiet_NaN(), 1e300, -1e300,
+                                   m.low, m.high, std::nextafter(m.high, inf)};
+        // Values whose pixel offset lies at or within a few units in the last place of a half.
+        for (int k = -3; k <= m.size + 3; ++k) {
+            double half = m.low + (k + 0.5) * ((m.high - m.low) / m.size);
+            for (int ulp = 0; ulp < 6; ++ulp, half = std::nextafter(half, -inf))
+                values.push_back(half);
+        }
+        std::uniform_real_distribution<double> across(m.low - (m.high - m.low), m.high + (m.high - m.low));
+        for (int i = 0; i < 20000; ++i)
+            values.push_back(across(random));
+        int differ = 0;
+        for (const double v : values)
+            differ += pixels.PosClamped(v) != mapping.ValueToPosClamped(v);
+        EXPECT_EQ(differ, 0) << m.low << " … " << m.high;
+    }
 }

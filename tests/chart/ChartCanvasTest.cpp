@@ -222,3 +222,48 @@ TEST(ChartCanvas, RotatedTextTurnsByTheAngleBeyondAFullTurnToo)
     EXPECT_LT(top, 30);
     EXPECT_GT(bottom, 30);
 }
+
+// Onto another painter (an SVG one, say) a line along a row or a column goes as one
+// stroke, dashed by the pen's pattern; drawn, it covers the pixels the picture gets.
+TEST(ChartCanvas, OntoAnotherDeviceLinesAlongRowsAndColumnsCoverThePicturesPixels)
+{
+    const struct {
+        const char* name;
+        TPenStyle style;
+        int width;
+        bool smallDots;
+        TBackMode back;
+        QPoint from, to;
+    } cases[] = {
+        {"dots rightward", psDot, 1, false, bmTransparent, {1, 3}, {19, 3}},
+        {"dots leftward, opaque gaps", psDot, 1, false, bmOpaque, {18, 2}, {0, 2}},
+        {"dash-dot upward", psDashDot, 1, false, bmTransparent, {4, 11}, {4, 0}},
+        {"dashes downward, cut by the clip", psDash, 1, false, bmTransparent, {6, -20}, {6, 12}},
+        {"small dots, cut at the start", psSolid, 1, true, bmTransparent, {-3, 5}, {20, 5}},
+        {"wide dash-dot-dot", psDashDotDot, 3, false, bmOpaque, {0, 8}, {20, 8}},
+        {"wide solid, reaching beyond its ends", psSolid, 2, false, bmTransparent, {10, 2}, {10, 9}},
+        {"wide solid leftward, cut by the clip", psSolid, 3, false, bmTransparent, {25, 10}, {14, 10}},
+    };
+    const QSize size(20, 12);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TChartPen pen;
+        Pen(pen, clRed, c.width, c.style).SetSmallDots(c.smallDots);
+        const auto draw = [&](TChartCanvas3D& canvas) {
+            canvas.ClipToRect(TRect{0, 0, 19, 11});
+            canvas.ApplyChartPen(pen);
+            canvas.SetBackColor(clBlack);
+            canvas.SetBackMode(c.back);
+            canvas.LineSegment(c.from.x(), c.from.y(), c.to.x(), c.to.y());
+        };
+        QImage device(size, QImage::Format_RGB32);
+        device.fill(Qt::white);
+        QPainter painter(&device);
+        TChartCanvas3D canvas;
+        canvas.BeginFrame(painter, TRect{0, 0, size.width(), size.height()});
+        draw(canvas);
+        canvas.EndFrame(nullptr);
+        painter.end();
+        EXPECT_EQ(Art(device), Art(Draw(draw, size)));
+    }
+}

@@ -1,15 +1,51 @@
 // Which pixels a line covers: every pixel from its start up to its end, the end left
-// out, one per step along the longer direction.
+// out, one per step along the longer direction; and which rows a chain of such lines
+// covers within one pixel column.
+#include "chart/AxisPixels.h"
+#include "chart/ColumnWalk.h"
 #include "chart/LineRaster.h"
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <optional>
 #include <set>
+#include <span>
 #include <utility>
+#include <vector>
 
 namespace {
 
 using TPixels = std::set<std::pair<int, int>>;
+
+// The rows covered by vertical lines between consecutive rows, each covering its
+// start and leaving out its end.
+std::set<int> CoveredRows(std::span<const int> rows)
+{
+    std::set<int> cover;
+    for (std::size_t i = 1; i < rows.size(); ++i)
+        for (int y = rows[i - 1]; y != rows[i]; y += rows[i] > y ? 1 : -1)
+            cover.insert(y);
+    return cover;
+}
+
+// Calls test(sequence) with every sequence of 1 … maxLength items drawn from the choices.
+template <class T, class Test>
+void ForEverySequence(std::span<const T> choices, int maxLength, Test test)
+{
+    const int n = static_cast<int>(choices.size());
+    for (int length = 1; length <= maxLength; ++length) {
+        int count = 1;
+        for (int i = 0; i < length; ++i)
+            count *= n;
+        for (int code = 0; code < count; ++code) {
+            std::vector<T> sequence;
+            for (int c = code, i = 0; i < length; ++i, c /= n)
+                sequence.push_back(choices[static_cast<std::size_t>(c % n)]);
+            test(sequence);
+        }
+    }
+}
 constexpr int kEverywhere[4] = {-1'000'000, -1'000'000, 1'000'000, 1'000'000};
 
 TPixels Line(int x0, int y0, int x1, int y1, const int (&bounds)[4] = kEverywhere)
@@ -70,4 +106,52 @@ TEST(LineRaster, DashesFollowThePatternFromTheLineStart)
     dashes.clear();
     ForEachDash(std::span<const int>{}, 2, 5, [&](int first, int count) { dashes.emplace_back(first, count); });
     EXPECT_EQ(dashes, (std::vector<std::pair<int, int>>{{2, 5}}));
+}
+
+TEST(ColumnWalk, AFewPointsCoverTheRowsOfEveryWalkOfUpToSevenPoints)
+{
+    // Every walk over four rows, the hard cases among them: a last row that is an
+    // extreme reached before, reached only at the end, or reached and then stayed on.
+    const int choices[] = {0, 1, 2, 3};
+    ForEverySequence<int>(choices, 7, [](const std::vector<int>& rows) {
+        TColumnWalk walk(rows[0]);
+        for (std::size_t i = 1; i < rows.size(); ++i)
+            walk.Add(rows[i]);
+        const std::set<int> full = CoveredRows(rows);
+        int reduced[4];
+        const std::span<const int> few = walk.Reduced(reduced);
+        ASSERT_EQ(CoveredRows(few), full) << testing::PrintToString(rows);
+        ASSERT_EQ(few.front(), rows.front());
+        ASSERT_EQ(few.back(), rows.back());
+        int low = 0, high = 0;
+        std::set<int> run;
+        if (walk.Covered(low, high))
+            for (int y = low; y <= high; ++y)
+                run.insert(y);
+        ASSERT_EQ(run, full) << testing::PrintToString(rows);
+    });
+}
+
+TEST(ColumnWalk, TheWalkFoundFromTheValuesCoversTheRowsOfTheirWalk)
+{
+    // Four pixels a unit, rows growing downward: the values lie on rows 40, 40, 39, 36,
+    // 36 and 36, so that several share a row and a last row's run can start anywhere.
+    TAxisMapping mapping{.Horizontal = false, .RangeMin = 0, .RangeMax = 10};
+    mapping.Place(0, 40, 0, 100);
+    const TAxisPixels rows(mapping);
+    const double choices[] = {0, 0.1, 0.2, 0.9, 1.0, 1.1};
+    ForEverySequence<double>(choices, 6, [&](const std::vector<double>& values) {
+        std::vector<int> walked;
+        for (const double v : values)
+            walked.push_back(rows.PosClamped(v));
+        const std::optional<TColumnWalk> walk = TColumnWalk::OfValues(values, rows);
+        ASSERT_TRUE(walk.has_value());
+        int reduced[4];
+        const std::span<const int> few = walk->Reduced(reduced);
+        ASSERT_EQ(CoveredRows(few), CoveredRows(walked)) << testing::PrintToString(values);
+        ASSERT_EQ(few.front(), walked.front());
+        ASSERT_EQ(few.back(), walked.back());
+    });
+    const double withNaN[] = {0.1, std::numeric_limits<double>::quiet_NaN(), 0.2};
+    EXPECT_FALSE(TColumnWalk::OfValues(withNaN, rows).has_value());
 }

@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <set>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -53,7 +55,126 @@ protected:
     TLineSeries Series;
 };
 
+// A long curve of stretches of four kinds: a random walk, a steep climb or fall over
+// many rows per pixel column, a flat run, and jitter that jumps tens of rows from
+// point to point.
+std::vector<double> Curve(int count)
+{
+    std::mt19937 random(static_cast<unsigned>(count));
+    std::normal_distribution<double> walk(0, 3);
+    std::vector<double> values;
+    double y = 0;
+    const int stretch = count / 40;
+    for (int i = 0; i < count; ++i) {
+        const int kind = (i / stretch) % 4;
+        const int sign = (i / stretch / 4) % 2 ? -1 : 1;
+        y += kind == 0 ? walk(random) : kind == 1 ? sign * 0.12 : 0;
+        values.push_back(kind == 3 ? y + (i % 2 ? 50 : -50) : y);
+    }
+    return values;
+}
+
+struct TPenCase {
+    const char* Name;
+    int Width;
+    TPenStyle Style;
+    bool SmallDots = false;
+    bool Stairs = false;
+    bool InvertedStairs = false;
+};
+
+struct TViewCase {
+    const char* Name;
+    // Sets the axes for a curve of the count of points whose values span low … high.
+    std::function<void(THeadlessChart&, int count, double low, double high)> Set;
+};
+
+// The chart's picture of the curve drawn with the pen, in the view and at the ratio of
+// device pixels. A series whose points take its colour is drawn a column at a time;
+// one whose points carry that colour themselves is drawn point by point, as before.
+QImage Drawn(const std::vector<double>& values, const TPenCase& pen, const TViewCase& view, double ratio,
+             TColor pointColor)
+{
+    THeadlessChart chart;
+    chart.Ratio = ratio;
+    TLineSeries series;
+    series.SetSeriesColor(clRed);
+    series.SetParentChart(&chart);
+    series.ReservePoints(static_cast<int>(values.size()));
+    for (const double y : values)
+        series.AddPoint(y, "", pointColor);
+    series.LinePen().SetWidth(pen.Width);
+    series.LinePen().SetStyle(pen.Style);
+    series.LinePen().SetSmallDots(pen.SmallDots);
+    series.SetStairs(pen.Stairs);
+    series.SetInvertedStairs(pen.InvertedStairs);
+    view.Set(chart, static_cast<int>(values.size()), series.LowestY(), series.HighestY());
+    return chart.DrawPicture();
+}
+
+// Whether both pictures are alike; if not, how many pixels differ.
+testing::AssertionResult SamePixels(const QImage& a, const QImage& b)
+{
+    if (a == b)
+        return testing::AssertionSuccess();
+    if (a.size() != b.size())
+        return testing::AssertionFailure() << "sizes differ";
+    int differ = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            differ += a.pixel(x, y) != b.pixel(x, y);
+    return testing::AssertionFailure() << differ << " pixels differ";
+}
+
+const TViewCase kWhole{"whole", [](THeadlessChart&, int, double, double) {}};
+
 } // namespace
+
+TEST(TLineSeriesColumns, ACurveDrawnAColumnAtATimeHasThePixelsOfItsPointsDrawnOneByOne)
+{
+    const TPenCase pens[] = {
+        {"solid", 1, psSolid},
+        {"solid 2", 2, psSolid},
+        {"solid 5", 5, psSolid},
+        {"dotted", 1, psDot},
+        {"dotted 3", 3, psDot},
+        {"small dots", 1, psSolid, true},
+        {"dash-dot 2", 2, psDashDot},
+        {"stairs", 1, psSolid, false, true},
+        {"dotted inverted stairs", 1, psDot, false, true, true},
+    };
+    const TViewCase views[] = {
+        kWhole,
+        {"zoomed, ends clipped",
+         [](THeadlessChart& chart, int count, double low, double high) {
+             chart.BottomAxis().SetManualRange(count * 0.31 + 0.37, count * 0.47 + 0.61);
+             chart.LeftAxis().SetManualRange(low + (high - low) * 0.3, low + (high - low) * 0.7);
+         }},
+        {"rows far off the plot",
+         [](THeadlessChart& chart, int, double low, double high) {
+             const double middle = (low + high) / 2;
+             chart.LeftAxis().SetManualRange(middle - (high - low) * 1e-4, middle + (high - low) * 1e-4);
+         }},
+        {"inverted", [](THeadlessChart& chart, int, double, double) { chart.BottomAxis().SetInverted(true); }},
+    };
+    const std::vector<double> curve = Curve(100'000);
+    for (const double ratio : {1.0, 2.0})
+        for (const TPenCase& pen : pens)
+            for (const TViewCase& view : views)
+                EXPECT_TRUE(
+                    SamePixels(Drawn(curve, pen, view, ratio, AutoColor), Drawn(curve, pen, view, ratio, clRed)))
+                    << pen.Name << ", " << view.Name << ", scale " << ratio;
+}
+
+TEST(TLineSeriesColumns, AMillionPointsDrawnAColumnAtATimeHaveThePixelsOfThePointsDrawnOneByOne)
+{
+    const std::vector<double> curve = Curve(1'000'000);
+    for (const double ratio : {1.0, 2.0})
+        for (const TPenCase& pen : {TPenCase{"solid", 1, psSolid}, TPenCase{"dotted", 1, psDot}})
+            EXPECT_TRUE(
+                SamePixels(Drawn(curve, pen, kWhole, ratio, AutoColor), Drawn(curve, pen, kWhole, ratio, clRed)))
+                << pen.Name << ", scale " << ratio;
+}
 
 TEST_F(TLineSeriesDrawing, JoiningSegmentsIntoSpansGivesExactlyThePixelsOfEachSegment)
 {

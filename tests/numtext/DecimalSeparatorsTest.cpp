@@ -1,4 +1,4 @@
-#include "SeparatorsFixture.h"
+#include "tests/numtext/SeparatorsFixture.h"
 
 #include <cstdlib>
 #include <locale.h>

@@ -1,5 +1,5 @@
-#include "SeparatorsFixture.h"
 #include "numtext/FormatDecimal.h"
+#include "tests/numtext/SeparatorsFixture.h"
 
 #include "core/ConvertError.h"
 

@@ -1,5 +1,5 @@
-#include "SeparatorsFixture.h"
 #include "numtext/ParseDecimal.h"
+#include "tests/numtext/SeparatorsFixture.h"
 
 #include "core/ConvertError.h"
 

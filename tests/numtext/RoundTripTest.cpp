@@ -1,7 +1,7 @@
 // Randomized checks of writing and reading numbers against independent references.
-#include "SeparatorsFixture.h"
 #include "numtext/FormatDecimal.h"
 #include "numtext/ParseDecimal.h"
+#include "tests/numtext/SeparatorsFixture.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,6 +1,6 @@
 // Reading, decoding and the settings of JPEG pictures.
-#include "core/PictureErrors.h"
 #include "core/Abort.h"
+#include "core/PictureErrors.h"
 #include "picture/JPEGImage.h"
 #include "picture/MemoryStream.h"
 #include "tests/picture/TestPictures.h"

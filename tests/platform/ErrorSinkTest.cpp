@@ -17,5 +17,5 @@ TEST(ErrorSink, GuardedHandlersReportToTheInstalledSinkAndReturn)
     Guarded([&] { ran = true; });
     SetErrorSink(previous);
     EXPECT_TRUE(ran);
-    EXPECT_EQ(seen, (std::vector<std::string>{"first", "Unknown exception"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"first", AnsiFromUtf8("Неизвестная ошибка")}));
 }

@@ -1,6 +1,8 @@
-#include "MainWindowFixture.h"
+#include "tests/ui/MainWindowFixture.h"
 
+#include "app/HintProperties.h"
 #include "app/PageControl.h"
+#include "platform/SystemColors.h"
 
 #include <QTest>
 
@@ -11,11 +13,40 @@ TEST_F(TMainWindowTest, TheStoredDefaultsEnableCalculateUnderADecimalCommaLocale
     EXPECT_EQ(Form->Button1->Caption(), AnsiFromUtf8("Считать"));
 }
 
-TEST_F(TMainWindowTest, TheStoredDefaultsDoNotParseUnderADecimalPointLocale)
+// Under a decimal point the stored defaults do not parse: Calculate is refused quietly,
+// looks disabled, says why on its hint and marks the fields that do not parse.
+TEST_F(TMainWindowTest, TheStoredDefaultsDoNotParseUnderADecimalPointLocaleAndTheWindowSaysWhy)
 {
+    const TShortHints hints;
     StartUnder("C");
-    EXPECT_FALSE(CalculateEnabled());
+    ASSERT_FALSE(CalculateEnabled());
     EXPECT_TRUE(TErrorBoxes::Shown().empty());
+    // Drawn in the style's own disabled colours, not in the window's font colour.
+    EXPECT_EQ(Form->Button1->palette().color(QPalette::Disabled, QPalette::ButtonText),
+              QApplication::palette().color(QPalette::Disabled, QPalette::ButtonText));
+    EXPECT_NE(Form->Button1->palette().color(QPalette::Disabled, QPalette::ButtonText),
+              Form->Button1->palette().color(QPalette::Active, QPalette::ButtonText));
+
+    QCursor::setPos(Form->Button1->mapToGlobal(Form->Button1->rect().center()));
+    ASSERT_NE(WaitForHint(), nullptr);
+    EXPECT_EQ(Utf8FromAnsi(Application->HintWindow()->Text()),
+              "Поле «с шагом»: '0,0001' is not a valid floating point value\n"
+              "Десятичный разделитель по настройкам системы — «.»");
+    const auto marked = [this](TInput input) {
+        return Form->InputEdit(input)->palette().color(QPalette::Active, QPalette::Text) == ToQColor(clRed);
+    };
+    EXPECT_TRUE(!marked(inRc) && !marked(inF) && marked(inFrom) && marked(inTo) && marked(inStep));
+
+    // Retyped with the locale's decimal point: available, the page's hint, nothing marked.
+    const QColor text = Form->Edit1->palette().color(QPalette::Active, QPalette::Text);
+    Form->Edit3->SetText("1.0001");
+    Form->Edit4->SetText("1.0250");
+    Form->Edit5->SetText("0.0001");
+    Application->Idle();
+    EXPECT_TRUE(CalculateEnabled());
+    EXPECT_EQ(HintTextFor(Form->Button1), AnsiFromUtf8("Исходные данные"));
+    for (const TInput input : {inFrom, inTo, inStep})
+        EXPECT_EQ(Form->InputEdit(input)->palette().color(QPalette::Active, QPalette::Text), text);
 }
 
 TEST_F(TMainWindowTest, CalculateIsAvailableExactlyWhenTheInputsParseAndAreInRange)

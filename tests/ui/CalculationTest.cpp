@@ -1,8 +1,8 @@
-#include "MainWindowFixture.h"
 #include "app/ListView.h"
 #include "app/ProgressBar.h"
 #include "calc/PhaseResponse.h"
 #include "numtext/ParseDecimal.h"
+#include "tests/ui/MainWindowFixture.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -141,13 +141,13 @@ TEST_F(TCalculationTest, AClickBelowTheRowsPlotsTheRowThatLostTheSelection)
 
 TEST_F(TCalculationTest, EditingAMnTextInPlaceReplotsTheSameCurve)
 {
+    const TShortDoubleClick doubleClick;
     Calculate();
     ShowPage(2);
     ClickRow(3, 0);
     Form->Series2.ClearPoints();
     ClickRow(3, 0);
-    QTest::qWait(QApplication::doubleClickInterval() + 100);
-    auto* editor = Form->List->findChild<QLineEdit*>();
+    QLineEdit* editor = WaitForEditor(Form->List);
     ASSERT_NE(editor, nullptr);
     editor->setText("x");
     QTest::keyClick(editor, Qt::Key_Return);

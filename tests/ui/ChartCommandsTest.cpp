@@ -1,17 +1,24 @@
 // The charts' context menu: when a right click opens it, and what its entries do
 // with the chart's picture and scales.
-#include "ChartWindowFixture.h"
+#include "app/Commands.h"
+#include "platform/QtText.h"
+#include "tests/chart/ChartTestSupport.h"
+#include "tests/ui/ChartWindowFixture.h"
 #include "ui/ChartCommands.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -43,6 +50,19 @@ QString ReadSvg(const QString& path, const std::function<void(QXmlStreamReader& 
         if (svg.readNext() == QXmlStreamReader::StartElement)
             visit(svg);
     return svg.errorString();
+}
+
+// The SVG's texts in the order they are drawn.
+QStringList SvgTexts(const QString& path)
+{
+    QStringList texts;
+    EXPECT_EQ(ReadSvg(path,
+                      [&](QXmlStreamReader& svg) {
+                          if (svg.name() == u"text")
+                              texts << svg.readElementText();
+                      }),
+              "");
+    return texts;
 }
 
 TEST_F(TChartCommandsTest, ARightClickThatMovesNothingOpensTheMenuAndARightDragThatPansOpensNone)
@@ -82,7 +102,7 @@ TEST_F(TChartCommandsTest, AfterAZoomTheOriginalScaleUndoesIt)
     ASSERT_TRUE(chart->ZoomedIn());
     PressContextMenuKey(chart);
     EXPECT_EQ(CloseMenu(), "Копировать изображение, Сохранить изображение…, Исходный масштаб");
-    Commands(chart).Actions()[2]->trigger();
+    CommandOf(chart, "UndoZoom")->trigger();
     QCoreApplication::processEvents();
     EXPECT_FALSE(chart->ZoomedIn());
     EXPECT_TRUE(chart->BottomAxis().Automatic() && chart->LeftAxis().Automatic());
@@ -94,7 +114,7 @@ TEST_F(TChartCommandsTest, CopyAndPngGiveTheChartsPictureAndSvgItsDrawingWithThe
     TChart* chart = Settled(2);
     const QImage picture = chart->Canvas().Buffer().copy();
     TChartCommands& commands = Commands(chart);
-    commands.Actions()[0]->trigger();
+    CommandOf(chart, "CopyImage")->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(picture.format()), picture);
 
     QTemporaryDir folder;
@@ -110,31 +130,91 @@ TEST_F(TChartCommandsTest, CopyAndPngGiveTheChartsPictureAndSvgItsDrawingWithThe
             EXPECT_EQ(suggested, folder.filePath("Сдвиг фазы.png"));
             return TSaveAnswer{folder.filePath(c.answer), c.type};
         };
-        commands.Actions()[1]->trigger();
+        CommandOf(chart, "SaveImage")->trigger();
         QFile file(folder.filePath(c.answer));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_TRUE(file.readAll().startsWith(c.starts));
     }
     EXPECT_EQ(QImage(folder.filePath("phase.png")).convertToFormat(picture.format()), picture);
-    QStringList texts;
-    EXPECT_EQ(ReadSvg(folder.filePath("phase.svg"),
-                      [&](QXmlStreamReader& svg) {
-                          if (svg.name() == u"text")
-                              texts << svg.readElementText();
-                      }),
-              "");
+    const QStringList texts = SvgTexts(folder.filePath("phase.svg"));
     EXPECT_TRUE(texts.contains("Частота, Гц") && texts.contains("Угол сдвига фазы, градусы")) << texts.join('|').toStdString();
 
-    // Drawing the SVG asked the window for a paint, which draws the same picture again.
-    EXPECT_TRUE(chart->Canvas().BufferStale());
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(chart->Canvas().BufferStale());
-    EXPECT_EQ(chart->Canvas().Buffer(), picture);
-
     commands.AskSavePath = [&](const QString&) { return TSaveAnswer{folder.filePath("no such folder/phase.png"), 0}; };
-    commands.Actions()[1]->trigger();
+    CommandOf(chart, "SaveImage")->trigger();
     ASSERT_EQ(Boxes.Shown().size(), 1u);
     EXPECT_EQ(Utf8FromAnsi(Boxes.Shown()[0]).find("Не удалось сохранить файл «" + folder.path().toStdString()), 0u);
+}
+
+// The first paint after Calculate measures the labels with the axes' lengths from
+// before it, so a second layout would move them. An export draws what the window
+// shows and leaves its picture and the axes as they were.
+TEST_F(TChartCommandsTest, AnExportDrawsWhatTheWindowShowsAndLeavesTheChartAsItWas)
+{
+    for (const int page : {1, 2}) {
+        SCOPED_TRACE(page);
+        TChart* chart = Calculated(page);
+        const TLineSeries& series = page == 1 ? Form->Series1 : Form->Series2;
+        const QImage screen = chart->Canvas().Buffer().copy();
+        const auto ticks = [chart] { return std::pair(chart->BottomAxis().TickPositions(), chart->LeftAxis().TickPositions()); };
+        const auto shown = ticks();
+        QStringList bottomLabels;
+        for (const int pos : shown.first) {
+            int index = 0;
+            while (series.PointScreenX(index) != pos)
+                ++index;
+            bottomLabels << ToQString(series.PointLabel(index));
+        }
+
+        QTemporaryDir folder;
+        Commands(chart).SaveImageTo(folder.filePath("chart.svg"), ifSvg);
+        Commands(chart).SaveImageTo(folder.filePath("chart.png"), ifPng);
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(chart->Canvas().BufferStale());
+        EXPECT_EQ(chart->Canvas().Buffer(), screen);
+        EXPECT_EQ(ticks(), shown);
+        EXPECT_EQ(QImage(folder.filePath("chart.png")).convertToFormat(screen.format()), screen);
+        // Drawn in order: the bottom axis' title and labels, then the left axis' title and labels.
+        const QStringList texts = SvgTexts(folder.filePath("chart.svg"));
+        ASSERT_EQ(texts.size(), static_cast<qsizetype>(2 + shown.first.size() + shown.second.size()));
+        EXPECT_EQ(texts.mid(1, bottomLabels.size()), bottomLabels);
+    }
+}
+
+// A dotted grid line goes into the SVG as one dashed stroke rather than a figure per
+// dot, so the file stays small; drawn, its dots fall where the screen's do.
+TEST_F(TChartCommandsTest, TheSvgIsSmallAndDrawnItsGridDotsFallWhereTheScreensDo)
+{
+    constexpr unsigned kGrey = 0x808080;
+    for (const int page : {1, 2}) {
+        SCOPED_TRACE(page);
+        TChart* chart = Calculated(page);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("chart.svg");
+        Commands(chart).SaveImageTo(path, ifSvg);
+        EXPECT_LT(QFileInfo(path).size(), 60 * 1024);
+
+        QImage drawn(chart->size(), QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        QPainter painter(&drawn);
+        QSvgRenderer(path).render(&painter);
+        painter.end();
+        const QImage& screen = chart->Picture();
+        // The curve is a smoothed vector line in the SVG, not the screen's pixels:
+        // wherever either shows some of its red, nothing is compared.
+        const auto onCurve = [](unsigned pixel) { return (pixel >> 16 & 0xFF) > (pixel >> 8 & 0xFF); };
+        const TRect plot = chart->PlotRect();
+        int dots = 0;
+        for (int y = plot.Top + 1; y < plot.Bottom - 1; ++y)
+            for (int x = plot.Left + 1; x < plot.Right; ++x) {
+                const unsigned onScreen = PixelAt(screen, x, y);
+                const unsigned inSvg = PixelAt(drawn, x, y);
+                if (onCurve(onScreen) || onCurve(inSvg))
+                    continue;
+                ASSERT_EQ(onScreen == kGrey, inSvg == kGrey) << x << "," << y;
+                dots += onScreen == kGrey;
+            }
+        EXPECT_GT(dots, 1000);
+    }
 }
 
 // Panned up, the line's steep start runs far above the plot; in the SVG, as on the
@@ -150,8 +230,11 @@ TEST_F(TChartCommandsTest, TheSvgLineStaysInsideThePlot)
     // Within the frame drawn around the plot, as the series is clipped on the screen.
     const QRectF inside(plot.Left + 1, plot.Top + 1, plot.Width() - 1, plot.Height() - 2);
     int points = 0;
+    QString stroke; // of the group the element is in
     const QString error = ReadSvg(folder.filePath("zoomed.svg"), [&](QXmlStreamReader& svg) {
-        if (svg.name() != u"polyline")
+        if (svg.name() == u"g")
+            stroke = svg.attributes().value("stroke").toString();
+        if (svg.name() != u"polyline" || stroke != "#ff0000")
             return;
         for (const QString& point : svg.attributes().value("points").toString().split(' ', Qt::SkipEmptyParts)) {
             const QStringList xy = point.split(',');

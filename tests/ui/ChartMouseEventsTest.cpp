@@ -1,6 +1,6 @@
 // The window system's mouse, wheel and leave events reach a chart of the window:
 // the zoom, pan and wheel behind them are tested on a chart alone (tests/chart).
-#include "ChartWindowFixture.h"
+#include "tests/ui/ChartWindowFixture.h"
 
 #include <QWheelEvent>
 

@@ -1,7 +1,7 @@
 // The two charts as drawn after the default Calculate, at the design size: frame,
 // axis lines, ticks, grid, curve, labels and titles where the rules put them.
-#include "ChartWindowFixture.h"
 #include "tests/chart/ChartTestSupport.h"
+#include "tests/ui/ChartWindowFixture.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 // The two charts at their design size after the default Calculate, and the mouse
 // sent to them as the window system sends it.
-#include "MainWindowFixture.h"
 #include "chart/Chart.h"
+#include "tests/ui/MainWindowFixture.h"
 
 #include <QApplication>
 #include <QMouseEvent>

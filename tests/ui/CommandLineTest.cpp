@@ -1,6 +1,6 @@
 // The program run as a separate process with command-line arguments.
-#include "MainWindowFixture.h"
 #include "app/ListView.h"
+#include "tests/ui/MainWindowFixture.h"
 
 #include <QProcess>
 
@@ -115,4 +115,18 @@ TEST(CommandLine, HelpVersionAndUnknownOptionsBehaveAsOnAnyLinuxCommand)
         EXPECT_EQ(run.Out, "");
         EXPECT_NE(run.Err.find("Использование: Kelvorin2"), std::string::npos) << run.Err;
     }
+}
+
+TEST(CommandLine, AnOutputThatCannotBeWrittenIsReportedInRussian)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LC_ALL", "C.UTF-8"); // the system's own messages would be English
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setStandardOutputFile("/dev/full");
+    program.start(KELVORIN2_PATH, {"--table", "220", "50", "1.0001", "1.0250", "0.0001"});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitCode(), 1);
+    EXPECT_EQ(program.readAllStandardError().toStdString(),
+              "Kelvorin2: не удалось записать таблицу: на диске не осталось места\n");
 }

@@ -1,8 +1,8 @@
 // Both windows rendered at a device pixel ratio of 2, as on a HiDPI desktop, must look
 // like their rendering at 1: no control may leave part of its area unpainted or black.
-#include "MainWindowFixture.h"
 #include "app/HintWindow.h"
 #include "app/PageControl.h"
+#include "tests/ui/MainWindowFixture.h"
 
 #include <QImage>
 #include <QTest>
@@ -70,8 +70,8 @@ TEST_F(THighDensityTest, BothWindowsRenderAtRatioTwoAsAtOne)
     EXPECT_EQ(schematic, std::vector<std::string>{}) << "schematic window";
 
     // The hint that comes up when the mouse rests on the input page.
+    const TShortHints hints;
     QCursor::setPos(Form->Edit1->mapToGlobal(Form->Edit1->rect().center()));
-    RunLoopFor(800);
-    ASSERT_NE(Application->HintWindow(), nullptr);
+    ASSERT_NE(WaitForHint(), nullptr);
     EXPECT_EQ(DifferingBlocks(const_cast<THintWindow*>(Application->HintWindow())), std::vector<std::string>{});
 }

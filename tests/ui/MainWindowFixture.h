@@ -1,12 +1,13 @@
 #pragma once
 // The main window as the program starts it, under a chosen locale.
-#include "GuiTestSupport.h"
 #include "app/Button.h"
 #include "app/Edit.h"
+#include "app/HintWindow.h"
 #include "app/ListView.h"
 #include "app/PageControl.h"
 #include "numtext/DecimalSeparators.h"
 #include "platform/Scaling.h"
+#include "tests/GuiTestSupport.h"
 #include "ui/ProgramWindows.h"
 
 #include <gtest/gtest.h>
@@ -25,6 +26,25 @@ inline void RunLoopFor(int milliseconds)
     QEventLoop loop;
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// While alive, hints come up after a short pause, so that a test waits little for them.
+class TShortHints {
+public:
+    TShortHints() : FSaved(Application->HintTimings) { Application->HintTimings.Pause = 20; }
+    ~TShortHints() { Application->HintTimings = FSaved; }
+    TShortHints(const TShortHints&) = delete;
+    TShortHints& operator=(const TShortHints&) = delete;
+
+private:
+    THintTimings FSaved;
+};
+
+// Runs the real event loop until a hint is up; the hint window then, or null.
+inline const THintWindow* WaitForHint()
+{
+    RunLoopUntil([] { return Application->HintWindow() != nullptr; });
+    return Application->HintWindow();
 }
 
 class TMainWindowTest : public testing::Test {

@@ -1,15 +1,15 @@
-#include "MainWindowFixture.h"
 #include "app/GroupBox.h"
 #include "app/HintProperties.h"
+#include "app/HintWindow.h"
 #include "app/Label.h"
 #include "app/ListView.h"
 #include "app/PageControl.h"
 #include "app/Panel.h"
 #include "app/ProgressBar.h"
-#include "chart/Chart.h"
-#include "app/HintWindow.h"
 #include "app/Splitter.h"
 #include "app/StaticText.h"
+#include "chart/Chart.h"
+#include "tests/ui/MainWindowFixture.h"
 
 #include <QTest>
 
@@ -132,21 +132,92 @@ TEST_F(TMainWindowTest, HintsComeFromTheControlOrItsPage)
 
 TEST_F(TMainWindowTest, RestingTheMouseOnAFieldShowsThePageHint)
 {
+    const TShortHints hints;
     StartUnder("ru_RU.UTF-8");
     QCursor::setPos(Form->Edit1->mapToGlobal(Form->Edit1->rect().center()));
-    RunLoopFor(800);
-    ASSERT_NE(Application->HintWindow(), nullptr);
+    ASSERT_NE(WaitForHint(), nullptr);
     EXPECT_EQ(Application->HintWindow()->Text(), AnsiFromUtf8("Исходные данные"));
     QTest::keyClick(Form->Edit1, Qt::Key_A);
     EXPECT_EQ(Application->HintWindow(), nullptr) << "a key press takes the hint away";
-    RunLoopFor(600);
+    RunLoopFor(10 * Application->HintTimings.Pause);
     EXPECT_EQ(Application->HintWindow(), nullptr) << "and it stays away while the mouse rests";
 
     QCursor::setPos(Form->Label1->mapToGlobal(Form->Label1->rect().center()));
-    RunLoopFor(700);
-    ASSERT_NE(Application->HintWindow(), nullptr);
+    ASSERT_NE(WaitForHint(), nullptr);
     EXPECT_EQ(Application->HintWindow()->Text(), AnsiFromUtf8("Сопротивление утечки сетки лампы следующего каскада"));
     QCursor::setPos(Form->List->viewport()->mapToGlobal(QPoint(20, 100)));
     RunLoopFor(100);
     EXPECT_EQ(Application->HintWindow(), nullptr);
+}
+
+namespace {
+
+// Every control that shows in the window with its place, in creation order.
+std::vector<std::string> Layout(const QWidget* window)
+{
+    std::vector<std::string> controls;
+    for (const QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisible())
+            continue;
+        const QRect r = w->geometry();
+        controls.push_back(QString("%1 %2,%3 %4x%5")
+                               .arg(w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName())
+                               .arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())
+                               .toStdString());
+    }
+    return controls;
+}
+
+} // namespace
+
+// Whatever sizes the window passes through, and whichever page shows meanwhile, coming
+// back to a size gives the layout a window started at that size has.
+TEST_F(TMainWindowTest, ComingBackToASizeRestoresTheLayoutItStartsWith)
+{
+    const QSize start = QSize(Scaled(729), Scaled(484));
+    const struct {
+        std::vector<QSize> through;
+        int pageMeanwhile;
+        QSize back;
+    } cases[] = {
+        {{{10, 10}}, 0, start},
+        {{{200, 150}}, 0, start},
+        {{{start.width(), 100}}, 0, start},
+        {{{10, 10}, {200, 150}, {2000, 1500}}, 0, {900, 700}},
+        {{{10, 10}}, 1, start},
+        {{{start.width(), 100}}, 2, {start.width() + 50, start.height() + 20}},
+    };
+    for (const auto& c : cases) {
+        StartUnder("ru_RU.UTF-8");
+        Form->resize(c.back);
+        QCoreApplication::processEvents();
+        const std::vector<std::string> fresh = Layout(Form);
+        TearDown();
+
+        StartUnder("ru_RU.UTF-8");
+        ShowPage(c.pageMeanwhile);
+        for (const QSize size : c.through) {
+            Form->resize(size);
+            QCoreApplication::processEvents();
+        }
+        ShowPage(0);
+        Form->resize(c.back);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(Layout(Form), fresh) << "back to " << c.back.width() << "x" << c.back.height();
+        TearDown();
+    }
+}
+
+TEST_F(TMainWindowTest, ShrunkAsFarAsItGoesTheWindowStillShowsEveryControlWhole)
+{
+    StartUnder("ru_RU.UTF-8");
+    Form->resize(10, 10);
+    QCoreApplication::processEvents();
+    QList<QWidget*> controls = Form->TabSheet2->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    controls << Form->List;
+    for (QWidget* control : controls) {
+        if (!control->isHidden()) {
+            EXPECT_EQ(control->visibleRegion().boundingRect(), control->rect()) << control->objectName().toStdString();
+        }
+    }
 }

@@ -1,10 +1,10 @@
 // A seeded random session: a few thousand typed texts, calculations, row clicks,
 // keys, page switches and schematic shows, with the window's invariants checked
 // after every action.
-#include "MainWindowFixture.h"
 #include "app/ListView.h"
 #include "app/PageControl.h"
-#include "ui/InputTexts.h"
+#include "results/InputsCheck.h"
+#include "tests/ui/MainWindowFixture.h"
 
 #include <QTest>
 #include <QTimer>
@@ -134,7 +134,7 @@ TEST_F(TRandomSession, ThousandsOfRandomActionsKeepTheWindowConsistent)
         EXPECT_EQ(Form->List->Items().Count(), Form->Series1.PointCount());
         if (Form->TabSheet2->isVisible()) {
             Application->Idle();
-            EXPECT_EQ(Form->Button1->isEnabled(), InputsAvailable(Form->InputTexts()));
+            EXPECT_EQ(Form->Button1->isEnabled(), CheckInputs(Form->InputTexts()).Available());
         }
         if (HasFailure())
             break;

@@ -1,9 +1,9 @@
-#include "MainWindowFixture.h"
 #include "app/Label.h"
 #include "app/Panel.h"
-#include "platform/Scaling.h"
 #include "picture/Image.h"
 #include "picture/JPEGImage.h"
+#include "platform/Scaling.h"
+#include "tests/ui/MainWindowFixture.h"
 
 #include <QTest>
 #include <QTimer>
@@ -80,6 +80,19 @@ TEST_F(TSchematicTest, TheCloseBoxCancelsAndTheDecodedPictureIsKeptForTheNextSho
         QTest::mouseClick(Form2->Button1, Qt::LeftButton);
     });
     EXPECT_EQ(Form2->ModalResult(), mrOk);
+}
+
+TEST_F(TSchematicTest, EscapeClosesItAsTheCloseBoxDoes)
+{
+    ShowSchematic([&] {
+        EXPECT_TRUE(QTest::qWaitForWindowActive(Form2));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        if (Form2->ModalResult() == mrNone)
+            Form2->Button1->click(); // Escape did nothing: end the show all the same
+    });
+    EXPECT_EQ(Form2->ModalResult(), mrCancel);
+    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_TRUE(Form1->isEnabled());
 }
 
 TEST_F(TSchematicTest, ThePictureDecodesToAtMost236GreyLevels)

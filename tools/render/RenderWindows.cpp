@@ -4,13 +4,15 @@
 // (main-window-calculated.png), the results list's context menu over it
 // (list-context-menu.png), its two chart pages (main-window-attenuation.png,
 // main-window-phase.png, the phase for row 0) with each chart alone
-// (chart-attenuation.png, chart-phase.png), and the schematic window (schematic-window.png).
+// (chart-attenuation.png, chart-phase.png), the schematic window (schematic-window.png),
+// and the help window that F1 opens (help-window.png) with its About box (about-box.png).
 #include "app/Application.h"
 #include "app/Button.h"
 #include "app/ListView.h"
 #include "app/PageControl.h"
 #include "chart/Chart.h"
 #include "numtext/DecimalSeparators.h"
+#include "ui/ProgramInfo.h"
 #include "ui/ProgramWindows.h"
 
 #include <QContextMenuEvent>
@@ -76,6 +78,7 @@ int main(int argc, char** argv)
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     ReadLocaleSeparators();
     TApplication application(argc, argv);
+    SetDesktopIdentity();
     TProgramWindows windows;
     TForm1& form1 = windows.Main;
     TForm2& form2 = windows.Schematic;
@@ -103,5 +106,15 @@ int main(int argc, char** argv)
         form2.Button1->click();
     });
     form1.Button2->click();
+
+    windows.ShowHelp();
+    ok = Save(&windows.Help, out, "help-window.png") && ok;
+    QTimer::singleShot(0, &windows.Help, [&] {
+        QWidget* about = QApplication::activeModalWidget();
+        ok = about && Save(about, out, "about-box.png") && ok;
+        if (about)
+            about->close();
+    });
+    windows.Help.Button1->click();
     return ok ? 0 : 1;
 }
