@@ -4,6 +4,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+
+namespace {
+
+// A tenth, rounded as the decimal constant 0.1 is.
+const TExtended kTenth = TExtended(1) / 10;
+
+} // namespace
 
 double LabelStep(const TStepRule& rule, double rangeMin, double rangeMax, int axisLength, TLabelMeasure& measure)
 {
@@ -12,8 +20,8 @@ double LabelStep(const TStepRule& rule, double rangeMin, double rangeMax, int ax
     int maxCount = 1;
     if (size > 0) {
         const int separation = rule.LabelsSeparation;
-        const int gap = separation > 0 ? size + RoundPixel(separation * 0.01L * size) : size;
-        maxCount = RoundPixel(static_cast<long double>(axisLength) / gap);
+        const int gap = separation > 0 ? size + RoundPixel(separation * kPercent * size) : size;
+        maxCount = RoundPixel(TExtended(axisLength) / gap);
     }
     return StepForLabelCount(rule, rangeMax - rangeMin, maxCount);
 }
@@ -26,8 +34,8 @@ double StepForLabelCount(const TStepRule& rule, double rangeSize, int maxCount)
     if (rule.LabelsSeparation > 0) {
         long long count = static_cast<long long>(maxCount) + 1;
         while (count > maxCount) {
-            const long double quotient = rangeSize / static_cast<long double>(step);
-            if (std::fabs(quotient) < 2147483647.0L) {
+            const TExtended quotient = rangeSize / TExtended(step);
+            if (Abs(quotient) < TExtended(std::numeric_limits<int>::max())) {
                 count = RoundPixel(quotient);
                 if (count > maxCount)
                     step = NextLabelStep(step);
@@ -48,8 +56,8 @@ double NextLabelStep(double x)
     if (!(x > 0) || !std::isfinite(x))
         return x;
     if (x >= 10)
-        return static_cast<double>(10 * static_cast<long double>(NextLabelStep(static_cast<double>(x * 0.1L))));
+        return (10 * TExtended(NextLabelStep((x * kTenth).ToDouble()))).ToDouble();
     if (x < 1)
-        return static_cast<double>(0.1L * NextLabelStep(static_cast<double>(x * 10.0L)));
+        return (kTenth * NextLabelStep((x * TExtended(10)).ToDouble())).ToDouble();
     return x < 2 ? 2 : x < 5 ? 5 : 10;
 }

@@ -1,20 +1,30 @@
 #include "chart/AxisLabelValues.h"
 
+#include "core/Extended.h"
 #include "numtext/FormatDecimal.h"
 
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+// 1e-12, 1.000000000001 and 0.02, each rounded as its decimal constant is.
+const TExtended kPico = TExtended(1) / 1e12;
+const TExtended kOnePlusPico = TExtended(std::int64_t{1000000000001}) / 1e12;
+const TExtended kTwoPercent = TExtended(1) / 50;
+
+} // namespace
+
 double RoundedToStep(double value, double step)
 {
-    return static_cast<double>(std::trunc(value / static_cast<long double>(step)) * step);
+    return (Trunc(value / TExtended(step)) * step).ToDouble();
 }
 
 std::vector<double> ValueLabelValues(double rangeMin, double rangeMax, double step, bool roundFirst)
 {
     std::vector<double> values;
     const double rangeSize = rangeMax - rangeMin;
-    if (!(std::fabs(rangeSize / static_cast<long double>(step)) < kMaxValueLabels))
+    if (!(Abs(rangeSize / TExtended(step)) < kMaxValueLabels))
         return values;
     double value = rangeMin == rangeMax || !roundFirst ? rangeMax : RoundedToStep(rangeMax, step);
     while (value > rangeMax) {
@@ -23,7 +33,7 @@ std::vector<double> ValueLabelValues(double rangeMin, double rangeMax, double st
             return values;
         value = next;
     }
-    const double limit = static_cast<double>((rangeMin - 1e-12L) / 1.000000000001L);
+    const double limit = ((rangeMin - kPico) / kOnePlusPico).ToDouble();
     // A range of size 0 shows its one value once: further steps of 1e-12 would only
     // repeat it on the same pixel, or leave a large value unchanged and never end.
     const bool single = rangeSize == 0;
@@ -52,7 +62,7 @@ int TLabelThinning::SpacedHalf(int size)
 {
     if (size != FSpacedSize) {
         FSpacedSize = size;
-        FSpacedHalf = (size + static_cast<int>(std::trunc(size * 0.02L * FSeparation))) / 2;
+        FSpacedHalf = (size + static_cast<int>((size * kTwoPercent * FSeparation).TruncToInt64())) / 2;
     }
     return FSpacedHalf;
 }

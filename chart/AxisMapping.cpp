@@ -3,22 +3,22 @@
 #include "chart/PixelRound.h"
 
 #include <algorithm>
-#include <cmath>
+#include <cstdint>
 #include <limits>
 
 void TAxisMapping::Place(int base, int size, double startPercent, double endPercent)
 {
-    const long double pixels = size;
-    Start = base + RoundPixel(pixels * 0.01L * startPercent);
-    End = base + RoundPixel(pixels * 0.01L * endPercent);
+    const TExtended pixels = size;
+    Start = base + RoundPixel(pixels * kPercent * startPercent);
+    End = base + RoundPixel(pixels * kPercent * endPercent);
 }
 
 int TAxisMapping::ValueToPos(double value) const
 {
     if (RangeSize() == 0)
         return Center();
-    const long double t = Offset(value);
-    if (!(std::fabs(t) < 2147483647.0L)) // a NaN lands in the middle too
+    const TExtended t = Offset(value);
+    if (!(Abs(t) < TExtended(std::numeric_limits<int>::max()))) // a NaN lands in the middle too
         return Center();
     return PosFromOffset(t);
 }
@@ -27,17 +27,17 @@ int TAxisMapping::ValueToPosClamped(double value) const
 {
     if (RangeSize() == 0)
         return Center();
-    constexpr long double kFar = 1 << 30;
-    const long double t = Offset(value);
-    return PosFromOffset(!(t == t) ? kFar : std::clamp(t, -kFar, kFar));
+    const TExtended far = 1 << 30;
+    const TExtended t = Offset(value);
+    return PosFromOffset(IsNaN(t) ? far : std::clamp(t, -far, far));
 }
 
-long double TAxisMapping::Offset(double value) const
+TExtended TAxisMapping::Offset(double value) const
 {
-    return (static_cast<long double>(value) - RangeMin) * Length() / RangeSize();
+    return (TExtended(value) - RangeMin) * Length() / RangeSize();
 }
 
-int TAxisMapping::PosFromOffset(long double t) const
+int TAxisMapping::PosFromOffset(TExtended t) const
 {
     const long long offset = RoundPixel(t);
     long long pos;
@@ -52,9 +52,9 @@ double TAxisMapping::PosToValue(int pos) const
 {
     if (Length() <= 0)
         return 0;
-    const long double d = Inverted ? static_cast<long double>(End - static_cast<long long>(pos)) * RangeSize() / Length()
-                                   : static_cast<long double>(pos - static_cast<long long>(Start)) * RangeSize() / Length();
-    return static_cast<double>(Horizontal ? RangeMin + d : RangeMax - d);
+    const auto pixels = Inverted ? std::int64_t{End} - pos : std::int64_t{pos} - Start;
+    const TExtended d = TExtended(pixels) * RangeSize() / Length();
+    return (Horizontal ? RangeMin + d : RangeMax - d).ToDouble();
 }
 
 std::optional<std::pair<double, double>> TAxisMapping::RangeWithMargins(int startMargin, int endMargin) const

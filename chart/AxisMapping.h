@@ -3,6 +3,8 @@
 // RangeMax laid linearly along the pixels Start … End, high values to the right on a
 // horizontal axis and at the top on a vertical one, the other way round when
 // inverted. Pixels round to the nearest with halves to even.
+#include "core/Extended.h"
+
 #include <optional>
 #include <utility>
 
@@ -35,6 +37,6 @@ struct TAxisMapping {
 
 private:
     // The value's distance in pixels from the range's low end along the axis, unrounded.
-    long double Offset(double value) const;
-    int PosFromOffset(long double offset) const;
+    TExtended Offset(double value) const;
+    int PosFromOffset(TExtended offset) const;
 };

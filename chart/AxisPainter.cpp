@@ -20,14 +20,14 @@ std::vector<int> MinorTickPositions(const std::vector<int>& p, int count, int ax
     };
     if (p.size() >= 2) {
         for (int j = 1; j <= count; ++j) {
-            const int d = RoundPixel(static_cast<long double>(p[1] - p[0]) / (count + 1) * j);
+            const int d = RoundPixel(TExtended(p[1] - p[0]) / (count + 1) * j);
             keep(p.front() - d);
             keep(p.back() + d);
         }
     }
     for (std::size_t i = 1; i < p.size(); ++i)
         for (int j = 1; j <= count; ++j)
-            keep(p[i] - RoundPixel(static_cast<long double>(j) * (p[i] - p[i - 1]) / (count + 1)));
+            keep(p[i] - RoundPixel(TExtended(j) * (p[i] - p[i - 1]) / (count + 1)));
     return minor;
 }
 
@@ -68,7 +68,7 @@ void TAxisPainter::DrawText(int x, int y, const AnsiString& text, int angle)
     } else if (angle == 0) {
         // Ending at x on the left axis, beginning there on the right one; the block centred on y.
         FCanvas.SetTextAlign(otherSide ? htaLeft : htaRight, vtaTop);
-        y -= Div(h, 2) + RoundPixel(h * 0.5L * (n + 1));
+        y -= Div(h, 2) + RoundPixel(TExtended(h) * 0.5 * (n + 1));
         ForEachLine(text, [&](std::string_view line) {
             y += h;
             FCanvas.WriteText(x, y, AnsiString(line));
@@ -160,7 +160,7 @@ void TAxisPainter::DrawTicksAndGrid(const std::vector<int>& ticks)
         FCanvas.SetBackMode(bmTransparent);
         if (axis.GridCentered()) {
             for (std::size_t i = 1; i < ticks.size(); ++i)
-                DrawGridLine(RoundPixel((ticks[i] + static_cast<long double>(ticks[i - 1])) * 0.5L), axis.Grid());
+                DrawGridLine(RoundPixel((ticks[i] + TExtended(ticks[i - 1])) * 0.5), axis.Grid());
         } else {
             for (const int pos : ticks)
                 DrawGridLine(pos, axis.Grid());

@@ -82,7 +82,7 @@ int TCustomChartAxis::Shifted(int pos, const TRect& rect) const
 {
     if (FPositionPercent == 0)
         return pos;
-    int shift = RoundPixel(FPositionPercent * 0.01L * (IsHorizontal() ? rect.Height() : rect.Width()));
+    int shift = RoundPixel(FPositionPercent * kPercent * (IsHorizontal() ? rect.Height() : rect.Width()));
     if (FOtherSide)
         shift = -shift;
     return IsHorizontal() ? pos - shift : pos + shift;

@@ -1,12 +1,10 @@
 #include "chart/ChartValueList.h"
 
 #include "chart/ChartSeries.h"
-#include "core/CheckedFloat.h"
 #include "core/FirstTrue.h"
 #include "core/ListError.h"
 
 #include <algorithm>
-#include <cmath>
 
 TChartValueList::TChartValueList(TChartSeries& owner, AnsiString name)
     : FOwner(owner), FName(std::move(name))
@@ -17,9 +15,7 @@ double TChartValueList::ValueAt(int index) const
 {
     if (index < 0 || index >= ValueCount())
         throw EListError(index);
-    if (FMultiplier == 1)
-        return FValues[index]; // the common case, and exact: nothing to round
-    return StoreDouble(static_cast<long double>(FValues[index]) * FMultiplier);
+    return ScaledValue(FValues[index], FMultiplier);
 }
 
 int TChartValueList::AddValueOrdered(double value)
@@ -79,50 +75,32 @@ void TChartValueList::UpdateStats() const
 {
     if (!FStatsDirty)
         return;
-    if (FValues.empty()) {
-        FLowestValue = FHighestValue = FValueSum = FAbsoluteSum = 0;
-    } else {
-        double v = ValueAt(0);
-        double lowest = v, highest = v, sum = v, absSum = std::fabs(v);
-        for (int i = 1; i < ValueCount(); ++i) {
-            v = ValueAt(i);
-            if (v < lowest)
-                lowest = v;
-            else if (v > highest)
-                highest = v;
-            sum = StoreDouble(static_cast<long double>(sum) + v);
-            absSum = StoreDouble(static_cast<long double>(absSum) + std::fabs(v));
-        }
-        FLowestValue = lowest;
-        FHighestValue = highest;
-        FValueSum = sum;
-        FAbsoluteSum = absSum;
-    }
+    FStats = ValueStats(FValues, FMultiplier);
     FStatsDirty = false;
 }
 
 double TChartValueList::LowestValue() const
 {
     UpdateStats();
-    return FLowestValue;
+    return FStats.Lowest;
 }
 
 double TChartValueList::HighestValue() const
 {
     UpdateStats();
-    return FHighestValue;
+    return FStats.Highest;
 }
 
 double TChartValueList::ValueSum() const
 {
     UpdateStats();
-    return FValueSum;
+    return FStats.Sum;
 }
 
 double TChartValueList::AbsoluteSum() const
 {
     UpdateStats();
-    return FAbsoluteSum;
+    return FStats.AbsoluteSum;
 }
 
 void TChartValueList::SetMultiplier(double value)

@@ -2,6 +2,7 @@
 // The values of one dimension of a series (X or Y), stored unscaled and read
 // multiplied by Multiplier. Statistics are of the scaled values and are computed
 // on the first read after a change.
+#include "chart/ValueStats.h"
 #include "core/AnsiString.h"
 
 #include <span>
@@ -68,8 +69,5 @@ private:
 
     bool FAscending = true; // the stored values never decrease
     mutable bool FStatsDirty = true;
-    mutable double FLowestValue = 0;
-    mutable double FHighestValue = 0;
-    mutable double FValueSum = 0;
-    mutable double FAbsoluteSum = 0;
+    mutable TValueStats FStats;
 };

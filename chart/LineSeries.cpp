@@ -6,6 +6,7 @@
 #include "chart/ColumnWalk.h"
 #include "chart/LineRaster.h"
 #include "chart/SegmentBatch.h"
+#include "core/Extended.h"
 #include "core/FirstTrue.h"
 #include "core/ScopeExit.h"
 
@@ -259,10 +260,10 @@ void TLineSeries::DrawValue(int index)
             if (FStairs || x0 == x1) {
                 FPrevY = PointScreenY(index - 1);
             } else {
-                const long double y0 = YValueAt(index - 1);
-                const long double edge = horiz.PosToValue(FPrevX);
-                const long double at = y0 + (YValueAt(index) - y0) * (edge - x0) / (static_cast<long double>(x1) - x0);
-                FPrevY = GetVertAxis()->ValueToPosClamped(static_cast<double>(at));
+                const TExtended y0 = YValueAt(index - 1);
+                const TExtended edge = horiz.PosToValue(FPrevX);
+                const TExtended at = y0 + (YValueAt(index) - y0) * (edge - x0) / (TExtended(x1) - x0);
+                FPrevY = GetVertAxis()->ValueToPosClamped(at.ToDouble());
             }
             if (PointColor(index - 1) != clNone)
                 DrawSegment(x, y, color);

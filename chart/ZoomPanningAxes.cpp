@@ -3,22 +3,23 @@
 #include "chart/ZoomPanning.h"
 
 #include "chart/CustomChart.h"
+#include "chart/PixelRound.h"
 
 #include <array>
-#include <cmath>
 #include <limits>
 
 namespace {
 
 // Each step of an animated zoom moves every axis end a third of its remaining way.
-constexpr long double kZoomAnimationDivisor = 3.0L;
+constexpr int kZoomAnimationDivisor = 3;
+
 // A wheel notch moves the vertical axes by this share of their range.
-constexpr long double kWheelShare = 3 * 0.01L;
+const TExtended kWheelShare = 3 * kPercent;
 
 // A range moved beyond the doubles would end at an infinity; such a move is not made.
-bool WithinDoubleRange(long double value)
+bool WithinDoubleRange(TExtended value)
 {
-    return std::fabs(value) <= std::numeric_limits<double>::max();
+    return Abs(value) <= TExtended(std::numeric_limits<double>::max());
 }
 
 void RestoreScale(TChartAxis& axis, const TSavedAxisScale& saved)
@@ -66,10 +67,10 @@ void TZoomPanning::ZoomToRectangle()
     if (FChart.AnimatedZoom()) {
         for (int step = 1; step < FChart.AnimatedZoomSteps(); ++step) {
             for (const TTarget& t : targets) {
-                const long double minimum = t.Axis.Minimum();
-                const long double maximum = t.Axis.Maximum();
-                t.Axis.SetManualRange(static_cast<double>(minimum + (t.Low - minimum) / kZoomAnimationDivisor),
-                                      static_cast<double>(maximum - (maximum - t.High) / kZoomAnimationDivisor));
+                const TExtended minimum = t.Axis.Minimum();
+                const TExtended maximum = t.Axis.Maximum();
+                t.Axis.SetManualRange((minimum + (t.Low - minimum) / kZoomAnimationDivisor).ToDouble(),
+                                      (maximum - (maximum - t.High) / kZoomAnimationDivisor).ToDouble());
             }
             if (FChart.Host())
                 FChart.Host()->PaintNow();
@@ -129,13 +130,13 @@ void TZoomPanning::PanStep(int x, int y)
 void TZoomPanning::PanAxis(TCustomChartAxis& axis, int from, int to)
 {
     // The value under the pointer follows the pointer.
-    const long double d = static_cast<long double>(axis.PosToValue(from)) - axis.PosToValue(to);
-    const long double low = axis.Minimum() + d;
-    const long double high = axis.Maximum() + d;
+    const TExtended d = TExtended(axis.PosToValue(from)) - axis.PosToValue(to);
+    const TExtended low = axis.Minimum() + d;
+    const TExtended high = axis.Maximum() + d;
     if (!WithinDoubleRange(low) || !WithinDoubleRange(high))
         return;
-    double newMinimum = static_cast<double>(low);
-    double newMaximum = static_cast<double>(high);
+    double newMinimum = low.ToDouble();
+    double newMaximum = high.ToDouble();
     bool allow = true;
     if (FChart.OnAllowScroll)
         FChart.OnAllowScroll(axis, newMinimum, newMaximum, allow);
@@ -148,14 +149,14 @@ void TZoomPanning::WheelNotch(bool down)
     for (TCustomChartAxis* axis : FChart.AxesList()) {
         if (axis->IsHorizontal() || axis->IsDepth())
             continue;
-        const long double share = (static_cast<long double>(axis->Maximum()) - axis->Minimum()) * kWheelShare;
-        const long double offset = down ? share : -share;
+        const TExtended share = (TExtended(axis->Maximum()) - axis->Minimum()) * kWheelShare;
+        const TExtended offset = down ? share : -share;
         // A range of no size has nothing to scroll, and it stays automatic.
         if (offset == 0 || !WithinDoubleRange(axis->Maximum() + offset) || !WithinDoubleRange(axis->Minimum() + offset))
             continue;
         // Saved as a zoom or a pan saves them, so that an undo also returns a
         // scrolled chart to its automatic scales.
         SaveAxisScales();
-        axis->ShiftRange(static_cast<double>(offset), false);
+        axis->ShiftRange(offset.ToDouble(), false);
     }
 }

@@ -21,14 +21,6 @@ double StoreDouble(TExtended value)
     return stored;
 }
 
-double StoreDouble(long double value)
-{
-    const volatile double stored = static_cast<double>(value);
-    if (std::isinf(stored) && std::isfinite(value))
-        throw EOverflow();
-    return stored;
-}
-
 std::int64_t RoundToInt64(TExtended value)
 {
     TFloatErrorScope scope;

@@ -31,8 +31,6 @@ auto CheckedEval(Fn&& fn)
 
 // The value rounded to a double; a finite value beyond the double range raises EOverflow.
 double StoreDouble(TExtended value);
-// The same for the chart's arithmetic, which still runs in long double.
-double StoreDouble(long double value);
 
 // The value rounded to the nearest integer with ties to even; a value outside the
 // 64-bit range, an infinity or a NaN raises EInvalidOp.

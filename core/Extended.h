@@ -55,6 +55,9 @@ public:
     std::int64_t TruncToInt64() const;
 
     friend TExtended Sqrt(TExtended a);
+    // The whole number toward zero from the value (the value itself from 2^63 up and
+    // for infinities); a NaN gives a NaN, as from an addition.
+    friend TExtended Trunc(TExtended a);
     friend TExtended Abs(TExtended a);
     friend bool SignBit(TExtended a);
     friend bool IsNaN(TExtended a);
@@ -130,6 +133,7 @@ inline std::int64_t TExtended::TruncToInt64() const
     return static_cast<std::int64_t>(FValue);
 }
 inline TExtended Sqrt(TExtended a) { return TExtended(__builtin_sqrtl(a.FValue), 0); }
+inline TExtended Trunc(TExtended a) { return TExtended(__builtin_truncl(a.FValue), 0); }
 inline TExtended Abs(TExtended a) { return TExtended(__builtin_fabsl(a.FValue), 0); }
 inline bool SignBit(TExtended a) { return __builtin_signbit(a.FValue); }
 inline bool IsNaN(TExtended a) { return __builtin_isnan(a.FValue); }
@@ -173,6 +177,7 @@ inline double TExtended::ToDouble() const { return SoftExtended::ToDouble(FBits)
 inline std::int64_t TExtended::RoundToInt64() const { return SoftExtended::ToInt64(FBits, false); }
 inline std::int64_t TExtended::TruncToInt64() const { return SoftExtended::ToInt64(FBits, true); }
 inline TExtended Sqrt(TExtended a) { return TExtended(SoftExtended::Sqrt(a.FBits), 0); }
+inline TExtended Trunc(TExtended a) { return TExtended(SoftExtended::Trunc(a.FBits), 0); }
 inline TExtended Abs(TExtended a)
 {
     a.FBits.SignExponent &= 0x7FFF;

@@ -30,6 +30,9 @@ double ToDouble(TExtendedBits a);
 // (INT64_MIN) with invalid.
 TExtendedBits FromInt64(std::int64_t value);
 std::int64_t ToInt64(TExtendedBits a, bool truncate);
+// The whole number toward zero, inexact when a fraction is dropped; an infinity stays,
+// a NaN propagates as through an addition.
+TExtendedBits Trunc(TExtendedBits a);
 
 // The common logarithm and the arctangent (of x over 1, within ±π/2), correctly rounded:
 // evaluated with 128-bit integers, and again with wider ones when the first result lies

@@ -147,4 +147,25 @@ std::int64_t ToInt64(TExtendedBits a, bool truncate)
     return x.Negative ? static_cast<std::int64_t>(0 - integer) : static_cast<std::int64_t>(integer);
 }
 
+TExtendedBits Trunc(TExtendedBits a)
+{
+    const TUnpacked x = Unpack(a);
+    if (x.Kind == kZero)
+        return a;
+    if (x.Kind != kFinite)
+        return Add(a, a);
+    const int unbiased = x.Exponent - kExtendedBias;
+    if (unbiased >= 63)
+        return a;
+    if (unbiased < 0) {
+        Raise(efInexact);
+        return Zero(x.Negative);
+    }
+    // Clears the fraction's bits below the units' bit.
+    const std::uint64_t whole = x.Significand & (~std::uint64_t{0} << (63 - unbiased));
+    if (whole != x.Significand)
+        Raise(efInexact);
+    return MakeExtendedBits(x.Negative, x.Exponent, whole);
+}
+
 } // namespace SoftExtended

@@ -97,6 +97,10 @@ on the command line without a window.")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# A cross-built program is packed for the machine it runs on, not the one that built it.
+if(CMAKE_CROSSCOMPILING AND CMAKE_SYSTEM_PROCESSOR STREQUAL "aarch64")
+    set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE arm64)
+endif()
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # The libraries come from what the program links; the fonts are the metric-compatible
 # faces that the windows' texts were laid out for; Qt's own translations make its

@@ -103,6 +103,15 @@ TEST(SoftExtended, ComparisonsAndConversionsMatchTheHardware)
         if (nearest != hardNearest || SoftExtended::Flags != HardwareFlags())
             mismatches.Add("to integer " + Hex(a));
 
+        SoftExtended::Flags = 0;
+        const TExtendedBits truncated = SoftExtended::Trunc(a);
+        const unsigned truncatedFlags = SoftExtended::Flags;
+        std::feclearexcept(FE_ALL_EXCEPT);
+        const TExtendedBits hardTruncated = FromLong(__builtin_truncl(x));
+        if (truncated.Significand != hardTruncated.Significand || truncated.SignExponent != hardTruncated.SignExponent
+            || truncatedFlags != HardwareFlags())
+            mismatches.Add("truncate " + Hex(a));
+
         const std::uint64_t bits = random();
         double d;
         std::memcpy(&d, &bits, sizeof d);
@@ -152,6 +161,10 @@ TEST(SoftExtended, HandPickedEdges)
         const double hd = static_cast<double>(vx);
         EXPECT_EQ(std::memcmp(&d, &hd, sizeof d), 0) << Hex(FromLong(x));
         EXPECT_EQ(SoftExtended::ToInt64(FromLong(x), false), __builtin_llrintl(vx)) << Hex(FromLong(x));
+        const TExtendedBits truncated = SoftExtended::Trunc(FromLong(x));
+        const TExtendedBits hardTruncated = FromLong(__builtin_truncl(vx));
+        EXPECT_EQ(truncated.Significand, hardTruncated.Significand) << Hex(FromLong(x));
+        EXPECT_EQ(truncated.SignExponent, hardTruncated.SignExponent) << Hex(FromLong(x));
     }
 }
 
