@@ -93,7 +93,7 @@ std::vector<TChartSeries*> TCustomChartAxis::LabelledSeries() const
 
 AnsiString TCustomChartAxis::SeriesLabelText(TChartSeries& series, int index, TAxisLabelStyle style)
 {
-    AnsiString text = style == talText ? series.PointLabel(index)
+    AnsiString text = style == talText ? AnsiString(series.PointLabel(index))
                                        : FormatDecimal(series.ValueFormat(), series.YValueAt(index));
     if (FChart.OnGetAxisLabel)
         FChart.OnGetAxisLabel(*this, &series, index, text);
@@ -168,7 +168,7 @@ void TCustomChartAxis::DrawRisingSeriesLabels(TAxisPainter& painter, TChartSerie
     // Neighbouring points often carry the same text: it is measured once for them.
     AnsiString measured;
     int measuredSize = -1;
-    const auto sizeOf = [&](const AnsiString& text) {
+    const auto sizeOf = [&](std::string_view text) {
         if (measuredSize < 0 || text != measured) {
             measured = text;
             measuredSize = SizeAcross(text, along, *FLabelsFont);
@@ -184,12 +184,12 @@ void TCustomChartAxis::DrawRisingSeriesLabels(TAxisPainter& painter, TChartSerie
         }
         // The labels at this pixel, in order, until one fits.
         for (const int pixelEnd = firstReaching(i + 1, pos + 1); i < pixelEnd;) {
-            const AnsiString& text = style == talText
+            const std::string_view text = style == talText
                 ? series.PointLabel(i)
-                : (formatted = FormatDecimal(series.ValueFormat(), series.YValueAt(i)));
+                : std::string_view(formatted = FormatDecimal(series.ValueFormat(), series.YValueAt(i)));
             ++i;
             if (thinning.Take(pos, sizeOf(text))) {
-                DrawLabel(painter, pos, text);
+                DrawLabel(painter, pos, AnsiString(text));
                 break;
             }
         }

@@ -18,21 +18,25 @@ TChartSeries::~TChartSeries()
     SetParentChart(nullptr);
 }
 
-int TChartSeries::AddPoint(double value, const AnsiString& label, TColor color)
+int TChartSeries::AddPoint(double value, std::string_view label, TColor color)
 {
     return AddPointXY(PointCount(), value, label, color);
 }
 
-int TChartSeries::AddPointXY(double x, double y, const AnsiString& label, TColor color)
+int TChartSeries::AddPointXY(double x, double y, std::string_view label, TColor color)
 {
     if (OnBeforeAdd && !OnBeforeAdd(*this))
         return -1;
     const int index = FXValues.AddValueOrdered(x);
     FYValues.InsertValueAt(index, y);
-    FColors.insert(FColors.begin() + index, color);
+    if (color != AutoColor || !FColors.empty()) {
+        if (FColors.empty())
+            FColors.assign(static_cast<std::size_t>(PointCount() - 1), AutoColor);
+        FColors.insert(FColors.begin() + index, color);
+    }
     if (color != AutoColor)
         ++FOwnColors;
-    FLabels.insert(FLabels.begin() + index, label);
+    FLabels.InsertAt(index, label);
     if (OnAfterAdd)
         OnAfterAdd(*this, index);
     if (FActive)
@@ -46,36 +50,34 @@ void TChartSeries::ClearPoints()
     FYValues.RemoveAllValues();
     std::vector<TColor>().swap(FColors);
     FOwnColors = 0;
-    std::vector<AnsiString>().swap(FLabels);
+    FLabels.Clear();
     if (OnClearValues)
         OnClearValues(*this);
     if (FActive && FParentChart && !FParentChart->IsDestroying())
         FParentChart->Invalidate();
 }
 
-void TChartSeries::ReservePoints(int count)
+void TChartSeries::ReservePoints(int count, std::size_t labelChars)
 {
     FXValues.Reserve(count);
     FYValues.Reserve(count);
-    FColors.reserve(static_cast<std::size_t>(count));
-    FLabels.reserve(static_cast<std::size_t>(count));
+    FLabels.Reserve(count, labelChars);
 }
 
 TColor TChartSeries::PointColor(int index) const
 {
-    if (index < 0 || index >= static_cast<int>(FColors.size()))
+    if (index < 0 || index >= PointCount())
         return FSeriesColor;
-    if (FColors[index] != AutoColor)
+    if (!FColors.empty() && FColors[index] != AutoColor)
         return FColors[index];
     return FColorEachPoint ? PaletteColor(index) : FSeriesColor;
 }
 
-const AnsiString& TChartSeries::PointLabel(int index) const
+std::string_view TChartSeries::PointLabel(int index) const
 {
-    static const AnsiString kNoLabel;
     if (index < 0 || index >= LabelCount())
-        return kNoLabel;
-    return FLabels[index];
+        return {};
+    return FLabels.At(index);
 }
 
 void TChartSeries::SetParentChart(TSeriesChart* chart)
@@ -122,7 +124,7 @@ void TChartSeries::SetColorEachPoint(bool value)
 {
     SetProperty(FColorEachPoint, value);
     if (!FColorEachPoint) {
-        std::fill(FColors.begin(), FColors.end(), AutoColor);
+        std::vector<TColor>().swap(FColors);
         FOwnColors = 0;
     }
 }

@@ -3,6 +3,7 @@
 // X order. Every change asks the chart it belongs to for a repaint.
 #include "chart/ChartObject.h"
 #include "chart/ChartValueList.h"
+#include "chart/PointLabels.h"
 #include "chart/SeriesChart.h"
 #include "chart/SeriesMarks.h"
 #include "core/AnsiString.h"
@@ -28,11 +29,12 @@ public:
 
     // Adds a point with Y = value and X = PointCount; returns its index, or −1
     // when OnBeforeAdd refused it.
-    int AddPoint(double value, const AnsiString& label, TColor color);
+    int AddPoint(double value, std::string_view label, TColor color);
     // Adds a point at its place in X order; returns its index, or −1 when refused.
-    int AddPointXY(double x, double y, const AnsiString& label, TColor color);
-    // Room for this many points, for a caller about to add them in one go.
-    void ReservePoints(int count);
+    int AddPointXY(double x, double y, std::string_view label, TColor color);
+    // Room for this many points with labels of this many characters in all, for a
+    // caller about to add them in one go.
+    void ReservePoints(int count, std::size_t labelChars);
     // Removes every point and releases the storage.
     void ClearPoints();
 
@@ -41,13 +43,13 @@ public:
     double XValueAt(int index) const { return FXValues.ValueAt(index); }
     double YValueAt(int index) const { return FYValues.ValueAt(index); }
     // The point's own colour; with AutoColor the palette colour when ColorEachPoint,
-    // else SeriesColor. SeriesColor past the stored colours.
+    // else SeriesColor. SeriesColor past the points.
     TColor PointColor(int index) const;
     // Whether every point is drawn in SeriesColor: none has a colour of its own.
     bool OneColor() const { return FOwnColors == 0 && !FColorEachPoint; }
     // The point's label, or the empty text past the stored labels.
-    const AnsiString& PointLabel(int index) const;
-    int LabelCount() const { return static_cast<int>(FLabels.size()); }
+    std::string_view PointLabel(int index) const;
+    int LabelCount() const { return FLabels.Count(); }
 
     // Extent of the scaled values; 0 for an empty series.
     double LowestX() const { return FXValues.LowestValue(); }
@@ -143,9 +145,10 @@ private:
 
     TChartValueList FXValues;
     TChartValueList FYValues;
+    // Each point's colour; empty while every point is AutoColor.
     std::vector<TColor> FColors;
     int FOwnColors = 0; // points whose colour is not AutoColor
-    std::vector<AnsiString> FLabels;
+    TPointLabels FLabels;
     TSeriesMarks FMarks;
 
     TSeriesChart* FParentChart = nullptr;

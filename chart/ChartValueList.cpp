@@ -47,7 +47,10 @@ void TChartValueList::Store(std::size_t index, double value)
         FAscending = false;
     if (index < FValues.size() && !(value <= FValues[index]))
         FAscending = false;
-    FValues.insert(FValues.begin() + static_cast<std::ptrdiff_t>(index), value);
+    if (index == FValues.size())
+        FValues.push_back(value);
+    else
+        FValues.insert(FValues.begin() + static_cast<std::ptrdiff_t>(index), value);
     FStatsDirty = true;
 }
 

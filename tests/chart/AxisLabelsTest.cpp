@@ -156,7 +156,7 @@ TEST(AxisLabelsOfManyPoints, ThinningPassesOverLabelsWithinTheRoomTheLastOneClai
     chart.Canvas().SetTextMetrics(std::move(metrics));
     TLineSeries series;
     series.SetParentChart(&chart);
-    series.ReservePoints(200'000);
+    series.ReservePoints(200'000, 0);
     for (int i = 0; i < 200'000; ++i)
         series.AddPoint(i % 7, "abc", AutoColor);
     chart.DrawPicture();

@@ -343,7 +343,7 @@ TEST_F(TChartMouseTest, FarZoomedIntoAHugeLineEveryColumnShowsItOnItsTrueCourse)
     THeadlessChart* chart = Calculated(1);
     TLineSeries& series = Series;
     series.ClearPoints();
-    series.ReservePoints(900000);
+    series.ReservePoints(900000, 0);
     for (int i = 0; i < 900000; ++i)
         series.AddPoint(i == 450003 ? 0 : i == 450006 ? 1e15 : i, "", AutoColor);
     chart->BottomAxis().SetManualRange(450000.5, 450010.5);

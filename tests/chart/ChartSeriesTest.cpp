@@ -29,11 +29,11 @@ TEST(ChartSeries, YLabelAndColourFollowTheirPointIntoXOrder)
 {
     TLineSeries series;
     const double xs[] = {2, 1, 1, 3};
-    const char* labels[] = {"a", "b", "", "d"};
+    const char* labels[] = {"two", "b", "", "four"};
     for (int i = 0; i < 4; ++i)
         series.AddPointXY(xs[i], 10 * (i + 1), labels[i], i == 1 ? clBlack : AutoColor);
     const double ys[] = {20, 30, 10, 40};
-    const char* sorted[] = {"b", "", "a", "d"};
+    const char* sorted[] = {"b", "", "two", "four"};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(series.YValueAt(i), ys[i]) << i;
         EXPECT_EQ(series.PointLabel(i), sorted[i]) << i;

@@ -100,7 +100,7 @@ QImage Drawn(const std::vector<double>& values, const TPenCase& pen, const TView
     TLineSeries series;
     series.SetSeriesColor(clRed);
     series.SetParentChart(&chart);
-    series.ReservePoints(static_cast<int>(values.size()));
+    series.ReservePoints(static_cast<int>(values.size()), 0);
     for (const double y : values)
         series.AddPoint(y, "", pointColor);
     series.LinePen().SetWidth(pen.Width);
