@@ -7,6 +7,9 @@
 
 namespace {
 
+// Rows between two reads of the arithmetic's flags.
+constexpr int kSweepBlock = 256;
+
 TExtended Attenuation(TExtended mn)
 {
     return TExtended(20) * Log10(mn);
@@ -54,24 +57,41 @@ std::vector<TSweepRow> CalcSweepRows(const TSweepInputs& in)
 
     std::vector<TSweepRow> rows;
     rows.reserve(static_cast<std::size_t>(std::max<std::int64_t>(quotient, 0) + 1));
-    // One flag scope for the whole sweep, checked per row: a fresh scope per value
-    // would cost more than the arithmetic itself.
-    TFloatErrorScope scope;
+    const auto maxRows = static_cast<std::size_t>(kMaxSweepRows);
+    const auto inSweep = [&in](double mn) { return mn >= in.From && mn <= in.To; };
+    // One flag scope for the whole sweep, read once per block of rows: reading the
+    // flags costs more than a row's arithmetic. A block whose flags show a fault is
+    // worked again row by row and step by step, which raises the fault where it arose.
+    const TFloatErrorScope scope;
     double mn = in.From;
-    while (mn >= in.From && mn <= in.To) {
-        // Accumulation can outrun the quotient, and a step below half a unit of Мн
-        // never moves it at all.
-        if (rows.size() == static_cast<std::size_t>(kMaxSweepRows))
-            throw ETooManyRows(kMaxSweepRows);
-        // The attenuation is checked before the capacitance is computed, so each fault
-        // is reported by the step that made it (log10 of 0 divides by zero before
-        // the square root of -1 is invalid).
-        const double attenuation = StoreDouble(Attenuation(mn));
-        scope.Check();
-        const double capacitance = StoreDouble(Capacitance(mn, in.F, in.Rc));
-        scope.Check();
-        rows.push_back({mn, attenuation, capacitance});
-        mn = NextMn(mn, in.Step);
+    while (inSweep(mn)) {
+        const std::size_t blockStart = rows.size();
+        const double blockMn = mn;
+        for (int n = 0; n < kSweepBlock && inSweep(mn) && rows.size() < maxRows; ++n) {
+            rows.push_back({mn, Attenuation(mn).ToDouble(), Capacitance(mn, in.F, in.Rc).ToDouble()});
+            mn = (TExtended(mn) + in.Step).ToDouble();
+        }
+        const bool full = rows.size() == maxRows && inSweep(mn);
+        if (!full && !(ExtendedFlags() & (efInvalid | efZeroDivide | efOverflow)))
+            continue;
+        rows.resize(blockStart);
+        mn = blockMn;
+        const TFloatErrorScope rowScope; // without the flags the block raised
+        for (int n = 0; n < kSweepBlock && inSweep(mn); ++n) {
+            // Accumulation can outrun the quotient, and a step below half a unit of Мн
+            // never moves it at all.
+            if (rows.size() == maxRows)
+                throw ETooManyRows(kMaxSweepRows);
+            // The attenuation is checked before the capacitance is computed, so each
+            // fault is reported by the step that made it (log10 of 0 divides by zero
+            // before the square root of -1 is invalid).
+            const double attenuation = StoreDouble(Attenuation(mn));
+            rowScope.Check();
+            const double capacitance = StoreDouble(Capacitance(mn, in.F, in.Rc));
+            rowScope.Check();
+            rows.push_back({mn, attenuation, capacitance});
+            mn = NextMn(mn, in.Step);
+        }
     }
     return rows;
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 TEST(CapacitorSweep, DefaultInputsGiveTheKnownTable)
@@ -59,6 +60,8 @@ TEST(CapacitorSweep, MaxKeepsTheLowThirtyTwoBitsAndArithmeticFaultsRaise)
     EXPECT_THROW(CalcSweepRows({220, 50, 1, 0, 0.5}), EZeroDivide);
     EXPECT_THROW(CalcSweepRows({220, 50, 1, -0.0, 0.5}), EZeroDivide);
     EXPECT_THROW(CalcSweepRows({220, 50, 1, 0.5, 0.7}), EInvalidOp); // Мн below 1: no real root
+    // Мн itself overflows hundreds of rows in, after rows whose capacitances underflow.
+    EXPECT_THROW(CalcSweepRows({220, 50, 2e305, 1e308, std::numeric_limits<double>::max()}), EOverflow);
 }
 
 TEST(CapacitorSweep, RowBoundAllowsTheLimitAndRefusesMore)
