@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QWheelEvent>
 
+#include <utility>
+
 namespace {
 
 QPoint LogicalPixel(const QMouseEvent& event)
@@ -39,8 +41,15 @@ void TChart::Invalidate()
     TCustomChart::Invalidate();
 }
 
+void TChart::RequestPaint()
+{
+    if (!std::exchange(FPaintRequested, true))
+        update();
+}
+
 void TChart::paintEvent(QPaintEvent*)
 {
+    FPaintRequested = false;
     QPainter window(this);
     // A paint that failed is reported once; the chart shows its colour until it changes.
     if (!FPaintFailed && !Guarded([&] { Paint(window); }))

@@ -30,7 +30,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    void RequestPaint() override { update(); }
+    void RequestPaint() override;
     void PaintNow() override { repaint(); }
     QSize ClientSize() const override { return size(); }
     double DevicePixelRatio() const override { return devicePixelRatioF(); }
@@ -38,4 +38,7 @@ private:
 
     // A paint that failed is reported once; the chart is not drawn again until it changes.
     bool FPaintFailed = false;
+    // A paint is asked for and has not begun: the rest of a burst of changes (a point
+    // at a time, a million times) need not ask again.
+    bool FPaintRequested = false;
 };
