@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QPainter>
 
 #include <functional>
@@ -142,4 +143,38 @@ TEST(ChartPanel, APaintThatFailsIsReportedOnceUntilTheChartChanges)
     const QImage fixed = chart.grab().toImage();
     EXPECT_EQ(errors.Texts.size(), 1u);
     EXPECT_EQ(PixelAt(fixed, chart.PlotRect().Right, chart.PlotRect().Top), 0u); // drawn again
+}
+
+TEST(ChartPanel, TheWidgetPaintsOnceForABurstOfPointsAndAgainAfterBeingHidden)
+{
+    struct TPaintCount : QObject {
+        int Count = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            Count += event->type() == QEvent::Paint;
+            return false;
+        }
+    } paints;
+    TChart chart;
+    TLineSeries series;
+    series.SetParentChart(&chart);
+    chart.resize(200, 150);
+    chart.show();
+    QCoreApplication::processEvents();
+    chart.installEventFilter(&paints);
+    const auto addPoints = [&](int count) {
+        for (int i = 0; i < count; ++i)
+            series.AddPoint(i, "", AutoColor);
+        QCoreApplication::processEvents();
+    };
+    addPoints(1000);
+    EXPECT_EQ(paints.Count, 1);
+    chart.hide();
+    addPoints(1); // asked while hidden: the paint comes with the showing
+    chart.show();
+    QCoreApplication::processEvents();
+    const int shown = paints.Count;
+    EXPECT_GE(shown, 2);
+    addPoints(1);
+    EXPECT_EQ(paints.Count, shown + 1);
 }
