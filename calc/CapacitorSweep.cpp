@@ -2,6 +2,7 @@
 
 #include "calc/TooManyRows.h"
 #include "core/CheckedFloat.h"
+#include "core/Prefault.h"
 
 #include <algorithm>
 
@@ -57,6 +58,7 @@ std::vector<TSweepRow> CalcSweepRows(const TSweepInputs& in)
 
     std::vector<TSweepRow> rows;
     rows.reserve(static_cast<std::size_t>(std::max<std::int64_t>(quotient, 0) + 1));
+    PrefaultCapacity(rows);
     const auto maxRows = static_cast<std::size_t>(kMaxSweepRows);
     const auto inSweep = [&in](double mn) { return mn >= in.From && mn <= in.To; };
     // One flag scope for the whole sweep, read once per block of rows: reading the

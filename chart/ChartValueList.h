@@ -4,6 +4,7 @@
 // on the first read after a change.
 #include "chart/ValueStats.h"
 #include "core/AnsiString.h"
+#include "core/Prefault.h"
 
 #include <span>
 #include <vector>
@@ -40,7 +41,11 @@ public:
     // or −1; a binary search while the values ascend, a scan otherwise.
     int FirstIndexAtLeast(double value, int from) const;
     // Room for this many values, so that a long run of adds does not copy the storage as it grows.
-    void Reserve(int count) { FValues.reserve(static_cast<std::size_t>(count)); }
+    void Reserve(int count)
+    {
+        FValues.reserve(static_cast<std::size_t>(count));
+        PrefaultCapacity(FValues);
+    }
 
     double LowestValue() const;
     double HighestValue() const;

@@ -1,5 +1,7 @@
 #include "chart/PointLabels.h"
 
+#include "core/Prefault.h"
+
 #include <limits>
 #include <stdexcept>
 
@@ -42,7 +44,9 @@ void TPointLabels::InsertAt(int index, std::string_view label)
 void TPointLabels::Reserve(int count, std::size_t chars)
 {
     FEnds.reserve(static_cast<std::size_t>(count));
+    PrefaultCapacity(FEnds);
     FChars.reserve(chars);
+    PrefaultForWriting(FChars.data(), FChars.capacity());
 }
 
 void TPointLabels::Clear()
