@@ -18,14 +18,21 @@ std::size_t TResultRows::Index(int row, int column) const
 
 AnsiString TResultRows::Text(int row, int column) const
 {
+    AnsiString text;
+    AppendText(text, row, column);
+    return text;
+}
+
+void TResultRows::AppendText(std::string& out, int row, int column) const
+{
     const std::size_t index = Index(row, column);
     if (!FReplaced.empty())
-        if (const auto replaced = FReplaced.find(index); replaced != FReplaced.end())
-            return replaced->second;
+        if (const auto replaced = FReplaced.find(index); replaced != FReplaced.end()) {
+            out += replaced->second;
+            return;
+        }
     const TSweepRow& r = FTable.Rows[row];
-    AnsiString text;
-    AppendFourDecimals(text, column == 0 ? r.Mn : column == 1 ? r.Attenuation : r.Capacitance, FDecimalChar);
-    return text;
+    AppendFourDecimals(out, column == 0 ? r.Mn : column == 1 ? r.Attenuation : r.Capacitance, FDecimalChar);
 }
 
 const TSweepTable* SweepTableOf(const TTableRows& rows)

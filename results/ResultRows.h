@@ -21,6 +21,7 @@ public:
     int Columns() const override { return 3; }
     int Count() const override { return static_cast<int>(FTable.Rows.size()); }
     AnsiString Text(int row, int column) const override;
+    void AppendText(std::string& out, int row, int column) const override;
     void Replace(int row, int column, std::string_view text) override;
 
 private:

@@ -9,13 +9,22 @@ std::vector<AnsiString> ResultCaptions()
     return {AnsiFromUtf8("Мн"), AnsiFromUtf8("Ослабление,дб"), AnsiFromUtf8("Сс,мкФ")};
 }
 
-std::string ResultsTableText(const TInputTexts& texts, char separator, std::optional<TStandardSeries> series)
+void WriteResultsTable(const TInputTexts& texts, char separator, std::optional<TStandardSeries> series,
+                       const TTextSink& write)
 {
     const TSweepInputs inputs = ReadSweepInputs(texts);
     if (const auto fault = InputsFault(inputs))
         throw Exception(*fault);
     const TResultRows rows({inputs, CalcSweepRows(inputs)});
     if (series)
-        return StandardTableText(ResultCaptions(), rows, rows.Table(), *series, 0, rows.Count(), separator);
-    return TableText(ResultCaptions(), rows, 0, rows.Count(), separator);
+        write(StandardTableText(ResultCaptions(), rows, rows.Table(), *series, 0, rows.Count(), separator));
+    else
+        WriteTableText(ResultCaptions(), rows, 0, rows.Count(), separator, write);
+}
+
+std::string ResultsTableText(const TInputTexts& texts, char separator, std::optional<TStandardSeries> series)
+{
+    std::string out;
+    WriteResultsTable(texts, separator, series, [&out](std::string_view piece) { out += piece; });
+    return out;
 }

@@ -6,6 +6,7 @@
 #include "core/AnsiString.h"
 #include "results/InputTexts.h"
 #include "results/ResultRows.h"
+#include "results/TableText.h"
 
 #include <optional>
 #include <string>
@@ -20,3 +21,7 @@ std::vector<AnsiString> ResultCaptions();
 // for inputs out of range, and the sweep's own errors.
 std::string ResultsTableText(const TInputTexts& texts, char separator,
                              std::optional<TStandardSeries> series = std::nullopt);
+// The same table handed to write in pieces once the sweep has succeeded: an error
+// comes before any of it.
+void WriteResultsTable(const TInputTexts& texts, char separator, std::optional<TStandardSeries> series,
+                       const TTextSink& write);

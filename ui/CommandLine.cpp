@@ -105,16 +105,28 @@ int UsageError(const TArguments& a, std::FILE* err, const std::string& reason)
 int WriteTable(const TArguments& a, std::optional<TStandardSeries> series, std::FILE* out, std::FILE* err)
 {
     const auto field = [&](int k) { return AnsiFromUtf8(a.Values[k]); };
-    std::string table;
+    // Pieces go out as they are made; after a failed write the rest is not tried.
+    bool written = true;
+    int writeError = 0;
+    const auto write = [&](std::string_view piece) {
+        if (written && std::fwrite(piece.data(), 1, piece.size(), out) != piece.size()) {
+            written = false;
+            writeError = errno;
+        }
+    };
     try {
-        table = ResultsTableText({field(0), field(1), field(2), field(3), field(4)}, a.Csv ? CsvSeparator() : '\t',
-                                 series);
+        WriteResultsTable({field(0), field(1), field(2), field(3), field(4)}, a.Csv ? CsvSeparator() : '\t', series,
+                          write);
     } catch (const std::exception& error) {
         Write(err, Utf8FromAnsi(TApplication::ErrorBoxText(error)) + "\n");
         return kBadArguments;
     }
-    if (!Write(out, table)) {
-        Write(err, a.Program + ": не удалось записать таблицу: " + Utf8FromAnsi(SystemErrorText(errno)) + "\n");
+    if (written && std::fflush(out) != 0) {
+        written = false;
+        writeError = errno;
+    }
+    if (!written) {
+        Write(err, a.Program + ": не удалось записать таблицу: " + Utf8FromAnsi(SystemErrorText(writeError)) + "\n");
         return kWriteFailed;
     }
     return 0;
