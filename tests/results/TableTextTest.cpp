@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 TEST(TableText, FieldsStayWholeWhateverTheyHold)
 {
     const std::vector<AnsiString> captions = {AnsiFromUtf8("Мн"), AnsiFromUtf8("Ослабление,дб")};
@@ -35,4 +39,23 @@ TEST_F(CsvSeparatorTest, IsNeverTheDecimalCharacter)
     EXPECT_EQ(CsvSeparator(), ';');
     UseSeparators('.', ',');
     EXPECT_EQ(CsvSeparator(), ',');
+}
+
+TEST(TableText, ALongTableComesInPiecesOfWholeLinesThatMakeUpTheText)
+{
+    TRowTexts rows(2);
+    for (int i = 0; i < 40'000; ++i)
+        rows.Append(std::to_string(i));
+    const std::vector<AnsiString> captions = {"a", "b"};
+    std::vector<std::string> pieces;
+    WriteTableText(captions, rows, 3, rows.Count() - 5, '\t', [&](std::string_view piece) { pieces.emplace_back(piece); });
+    ASSERT_GT(pieces.size(), 2u);
+    std::string joined;
+    for (const std::string& piece : pieces) {
+        EXPECT_EQ(piece.back(), '\n');
+        joined += piece;
+    }
+    EXPECT_EQ(joined, TableText(captions, rows, 3, rows.Count() - 5, '\t'));
+    EXPECT_EQ(joined.substr(0, 12), "a\tb\n6\t7\n8\t9\n");
+    EXPECT_EQ(joined.substr(joined.size() - 12), "39994\t39995\n");
 }
