@@ -5,6 +5,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -22,6 +23,11 @@ constexpr double kExactLimit = 1e9;
 // distance from a rounding tie is below this many 2^-shift units of 0.0001 (a bound on
 // that error, with ample room: significand * 2^-40 against the error's significand *
 // 3.75e-14) may round either way there, and is handed to it.
+// "00", "01", … "99": the digits are written two at a time.
+constexpr char kDigitPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                               "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                               "8081828384858687888990919293949596979899";
+
 bool NearTie(std::uint64_t distance, std::uint64_t significand)
 {
     return distance <= (significand >> 40);
@@ -67,17 +73,21 @@ void AppendFourDecimals(std::string& out, double value, char decimalChar)
     char text[24];
     char* const end = text + sizeof text;
     char* w = end;
+    const auto putPair = [&w](std::uint64_t twoDigits) {
+        w -= 2;
+        std::memcpy(w, kDigitPairs + 2 * twoDigits, 2);
+    };
     std::uint64_t whole = units / 10000;
-    std::uint32_t fraction = static_cast<std::uint32_t>(units % 10000);
-    for (int i = 0; i < 4; ++i) {
-        *--w = static_cast<char>('0' + fraction % 10);
-        fraction /= 10;
-    }
+    const std::uint64_t fraction = units - whole * 10000;
+    putPair(fraction % 100);
+    putPair(fraction / 100);
     *--w = decimalChar;
-    do {
-        *--w = static_cast<char>('0' + whole % 10);
-        whole /= 10;
-    } while (whole != 0);
+    for (; whole >= 100; whole /= 100)
+        putPair(whole % 100);
+    if (whole >= 10)
+        putPair(whole);
+    else
+        *--w = static_cast<char>('0' + whole);
     if (negative && units != 0) // a value that rounds to zero is never negative
         *--w = '-';
     out.append(w, end);
