@@ -42,7 +42,9 @@ void TForm1::CalcCapacitorTable()
             AppendFourDecimals(label, attenuation, DecimalChar);
             return label;
         };
-        const std::size_t longest = rows.empty() ? 0 : std::max(write(rows.front().Attenuation).size(), write(rows.back().Attenuation).size());
+        const std::size_t longest = rows.empty()
+            ? 0
+            : std::max(write(rows.front().Attenuation).size(), write(rows.back().Attenuation).size());
         Series1.ReservePoints(static_cast<int>(rows.size()), rows.size() * longest);
         for (const TSweepRow& row : rows) {
             Series1.AddPoint(row.Capacitance, write(row.Attenuation), AutoColor);

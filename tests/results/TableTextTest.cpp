@@ -48,7 +48,8 @@ TEST(TableText, ALongTableComesInPiecesOfWholeLinesThatMakeUpTheText)
         rows.Append(std::to_string(i));
     const std::vector<AnsiString> captions = {"a", "b"};
     std::vector<std::string> pieces;
-    WriteTableText(captions, rows, 3, rows.Count() - 5, '\t', [&](std::string_view piece) { pieces.emplace_back(piece); });
+    WriteTableText(captions, rows, 3, rows.Count() - 5, '\t',
+                   [&](std::string_view piece) { pieces.emplace_back(piece); });
     ASSERT_GT(pieces.size(), 2u);
     std::string joined;
     for (const std::string& piece : pieces) {
