@@ -21,10 +21,3 @@ void WriteResultsTable(const TInputTexts& texts, char separator, std::optional<T
     else
         WriteTableText(ResultCaptions(), rows, 0, rows.Count(), separator, write);
 }
-
-std::string ResultsTableText(const TInputTexts& texts, char separator, std::optional<TStandardSeries> series)
-{
-    std::string out;
-    WriteResultsTable(texts, separator, series, [&out](std::string_view piece) { out += piece; });
-    return out;
-}

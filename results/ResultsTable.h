@@ -15,13 +15,10 @@
 // Мн, attenuation, capacitance.
 std::vector<AnsiString> ResultCaptions();
 
-// The table for the inputs, read and checked as the five fields are for Calculate,
-// as TableText writes it, with the standard columns of the series when one is given.
+// The table for the inputs, read and checked as the five fields are for Calculate, as
+// TableText writes it, with the standard columns of the series when one is given, handed
+// to write in pieces once the sweep has succeeded: an error comes before any of it.
 // EConvertError for a text that does not parse, Exception with the InputsFault message
 // for inputs out of range, and the sweep's own errors.
-std::string ResultsTableText(const TInputTexts& texts, char separator,
-                             std::optional<TStandardSeries> series = std::nullopt);
-// The same table handed to write in pieces once the sweep has succeeded: an error
-// comes before any of it.
 void WriteResultsTable(const TInputTexts& texts, char separator, std::optional<TStandardSeries> series,
                        const TTextSink& write);

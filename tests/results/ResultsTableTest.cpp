@@ -1,6 +1,7 @@
 #include "core/ConvertError.h"
 #include "results/ResultsTable.h"
 #include "tests/numtext/SeparatorsFixture.h"
+#include "tests/results/WrittenTable.h"
 
 #include <algorithm>
 
@@ -17,7 +18,7 @@ const TInputTexts kStored{"220", "50", "1,0001", "1,0250", "0,0001"};
 
 TEST_F(ResultsTableTest, TheStoredInputsGiveTheCaptionsAndTwoHundredAndFiftyRows)
 {
-    const std::string table = ResultsTableText(kStored, '\t');
+    const std::string table = WrittenResultsTable(kStored, '\t');
     EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 251);
     EXPECT_EQ(table.substr(0, table.find('\n', table.find('\n') + 1) + 1), "Мн\tОслабление,дб\tСс,мкФ\n1,0001\t0,0009\t1,0221\n");
     EXPECT_TRUE(table.ends_with("\n1,0250\t0,2145\t0,0642\n"));
@@ -38,7 +39,7 @@ TEST_F(ResultsTableTest, InputsAreReadInTheSweepsOrderAndCheckedBeforeAnyRow)
     };
     for (const auto& c : cases) {
         try {
-            ResultsTableText(c.texts, ';');
+            WrittenResultsTable(c.texts, ';');
             ADD_FAILURE() << "no error for " << c.message;
         } catch (const Exception& error) {
             EXPECT_EQ(Utf8FromAnsi(error.Message()), c.message);

@@ -2,6 +2,7 @@
 #include "results/ResultsTable.h"
 #include "results/StandardReport.h"
 #include "tests/numtext/SeparatorsFixture.h"
+#include "tests/results/WrittenTable.h"
 
 #include <algorithm>
 
@@ -42,8 +43,8 @@ TEST_F(StandardColumnsTest, ValuesAreWrittenAsPartsAreMarked)
 
 TEST_F(StandardColumnsTest, TheTableGainsTheValueAtOrAboveWithItsMnAndAttenuation)
 {
-    const std::string plain = ResultsTableText(kStored, '\t');
-    const std::string table = ResultsTableText(kStored, '\t', ssE12);
+    const std::string plain = WrittenResultsTable(kStored, '\t');
+    const std::string table = WrittenResultsTable(kStored, '\t', ssE12);
     EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 251);
     EXPECT_EQ(Line(table, 0), "Мн\tОслабление,дб\tСс,мкФ\tСс E12,мкФ\tМн E12\tОслабление E12,дб");
     EXPECT_EQ(Line(table, 1), "1,0001\t0,0009\t1,0221\t1,2000 (1,2 мкФ)\t1,0001\t0,0006");
@@ -52,10 +53,10 @@ TEST_F(StandardColumnsTest, TheTableGainsTheValueAtOrAboveWithItsMnAndAttenuatio
     for (int row = 1; row <= 250; row += 83)
         EXPECT_EQ(Line(table, row).find(Line(plain, row) + "\t"), 0u) << row;
 
-    const std::string csv = ResultsTableText(kStored, ';', ssE6);
+    const std::string csv = WrittenResultsTable(kStored, ';', ssE6);
     EXPECT_EQ(Line(csv, 250), "1,0250;0,2145;0,0642;0,0680 (68 нФ);1,0223;0,1919");
     // A capacitance beyond the largest standard value has none.
-    const std::string beyond = ResultsTableText({"0,000001", "0,0001", "1,0001", "1,00015", "0,0001"}, '\t', ssE24);
+    const std::string beyond = WrittenResultsTable({"0,000001", "0,0001", "1,0001", "1,00015", "0,0001"}, '\t', ssE24);
     EXPECT_TRUE(Line(beyond, 1).ends_with("\t—\t—\t—")) << Line(beyond, 1);
 }
 
