@@ -47,10 +47,7 @@ void TChartValueList::Store(std::size_t index, double value)
         FAscending = false;
     if (index < FValues.size() && !(value <= FValues[index]))
         FAscending = false;
-    if (index == FValues.size())
-        FValues.push_back(value);
-    else
-        FValues.insert(FValues.begin() + static_cast<std::ptrdiff_t>(index), value);
+    FValues.insert(FValues.begin() + static_cast<std::ptrdiff_t>(index), value);
     FStatsDirty = true;
 }
 

@@ -17,16 +17,6 @@ void TPointLabels::InsertAt(int index, std::string_view label)
         throw std::length_error("point labels exceed 4 GiB");
     const auto at = static_cast<std::size_t>(index);
     const auto length = static_cast<std::uint32_t>(label.size());
-    if (at == FEnds.size()) {
-        FEnds.push_back(static_cast<std::uint32_t>(FChars.size()) + length);
-        try {
-            FChars.append(label);
-        } catch (...) {
-            FEnds.pop_back();
-            throw;
-        }
-        return;
-    }
     const std::uint32_t begin = at == 0 ? 0 : FEnds[at - 1];
     // The end goes in first and comes out again if the characters can't, so a failed
     // insert leaves the labels as they were.
